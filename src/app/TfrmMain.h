@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/ChildWindows.h"
+#include "ui/AppServices.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+
+class BackgroundArea;
+class QAction;
+class QLabel;
+class QMenu;
+
+// The main window: an MDI frame with the menu, the tool bar of twelve buttons, the
+// status bar and the background picture. Menu items are named as their handlers
+// (objectName "N11" for "采购入库单 &2") and start hidden until the login grants them.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(AppServices services, QWidget *parent = nullptr);
+
+    // Makes the granted menu items visible, by position code, and the top menus that
+    // hold them. Nothing is hidden here.
+    void applyMenuRights(const QStringList &codes);
+
+    QAction *menuItem(const QString &objectName) const { return m_items.value(objectName); }
+    QMenu *topMenu(int digit) const { return m_topMenus.value(digit); }
+    BackgroundArea *backgroundArea() const { return m_area; }
+    ChildWindows &childWindows() { return m_children; }
+
+    // Shows `window` as the open MDI child of `kind`.
+    void openChild(ChildKind kind, QWidget *window);
+    // Closes every open child window, in the fixed order of the child kinds.
+    void myfrmClose();
+
+    // The handler of a menu item or tool-bar button: does nothing when the item is not
+    // visible (the user has no right to it), else closes the open child windows and
+    // opens the item's window. "退出", "帮助" and "朔禾网站" have their own handlers.
+    void menuItemClick(const QString &objectName);
+
+    // Where "帮助 &H" and "朔禾网站 &W" lead.
+    static QUrl helpUrl();
+    static QUrl homeUrl();
+
+    // Maximised on screens up to 1366 pixels wide, centred in normal state on wider ones.
+    static bool opensMaximised(int screenWidth);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenu();
+    void buildToolBar();
+    void buildStatusBar();
+    void placeOnScreen();
+    void FormShow();
+
+    AppServices m_services;
+    BackgroundArea *m_area;
+    ChildWindows m_children;
+    QHash<QString, QAction *> m_items;
+    QHash<int, QMenu *> m_topMenus;
+    QHash<QString, std::function<void()>> m_openers;
+    QLabel *m_userPanel = nullptr;
+    QLabel *m_datePanel = nullptr;
+    bool m_shown = false;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "store/Schema.h"
+
+#include <QString>
+
+// The few pieces of SQL that differ between the engines. Everything else the program
+// writes is plain SQL both understand (LIMIT, LIKE with %, INSERT ... RETURNING).
+
+// Whole days from the "yyyy-MM-dd" text `dateExpression` to today.
+QString daysUntilToday(SqlEngine engine, const QString &dateExpression);
+
+// Today's date as "yyyy-MM-dd" text.
+QString todayText(SqlEngine engine);

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "store/LookupModel.h"
+#include "store/Schema.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariantList>
+#include <memory>
+
+struct AppContext;
+
+// The data module: owns the one database connection and the routines every window
+// uses to run statements and fill drop-down lists. Values always travel as bound
+// parameters ("?"); a failing statement throws DatabaseError.
+class TfrmDM {
+public:
+    explicit TfrmDM(const AppContext &context);
+    ~TfrmDM();
+    TfrmDM(const TfrmDM &) = delete;
+    TfrmDM &operator=(const TfrmDM &) = delete;
+
+    // Opens the database file. A missing file, one that cannot be read or one that is
+    // not a database throws DatabaseError with a message for the user; nothing is
+    // created on the way.
+    void open(const QString &fileName);
+    void close();
+    QSqlDatabase database() const;
+    SqlEngine engine() const { return SqlEngine::SQLite; }
+
+    // The start-up check of the data file: true when its user tables include RUser and
+    // SUnit. Another program's database, or an empty one, fails it.
+    bool myCheckData();
+
+    // Runs a statement with the values bound in order and returns the query, positioned
+    // before the first row.
+    QSqlQuery select(const QString &statement, const QVariantList &values = {});
+    // The number of rows the statement returns.
+    int myRetCount(const QString &statement, const QVariantList &values = {});
+    // Runs a statement without result (INSERT, UPDATE, DELETE).
+    void myESQL(const QString &statement, const QVariantList &values = {});
+    // The name under which the item's attached file is kept ("12.pdf"), or empty text
+    // when the item has no file row or more than one.
+    QString myRetAF(int articleId);
+
+    // The drop-down lists. Each call makes a new list, so windows never share rows.
+    std::unique_ptr<LookupModel> DBComDepartment();
+    std::unique_ptr<LookupModel> DBComPerson(const QString &departmentName);
+    std::unique_ptr<LookupModel> DBComStorage();
+    std::unique_ptr<LookupModel> DBComPersonAll();
+    std::unique_ptr<LookupModel> DBComAType();
+    std::unique_ptr<LookupModel> DBComSUser();
+    std::unique_ptr<LookupModel> DBComSPlace();
+    std::unique_ptr<LookupModel> DBComUAPack();
+
+private:
+    std::unique_ptr<LookupModel> lookup(const QString &statement, const QVariantList &values,
+                                        int keyColumn, int shownColumn);
+
+    const AppContext &m_context;
+    QString m_connectionName;
+};
+
+// "?, ?, ?" for a list of `count` bound values, for IN (...).
+QString placeholders(qsizetype count);
