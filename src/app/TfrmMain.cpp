@@ -195,6 +195,11 @@ void TfrmMain::menuItemClick(const QString &objectName)
     opener.value()();
 }
 
+void TfrmMain::setWindowOpener(const QString &objectName, std::function<void()> open)
+{
+    m_openers.insert(objectName, std::move(open));
+}
+
 QUrl TfrmMain::helpUrl()
 {
     return QUrl(QStringLiteral("https://www.shuohe.example.com/help/article.html"));

@@ -29,6 +29,9 @@ public:
     BackgroundArea *backgroundArea() const { return m_area; }
     ChildWindows &childWindows() { return m_children; }
 
+    // The function that opens the window of a menu item; windows register here.
+    void setWindowOpener(const QString &objectName, std::function<void()> open);
+
     // Shows `window` as the open MDI child of `kind`.
     void openChild(ChildKind kind, QWidget *window);
     // Closes every open child window, in the fixed order of the child kinds.

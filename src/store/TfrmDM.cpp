@@ -21,8 +21,12 @@ QSqlQuery prepared(const QSqlDatabase &database, const QString &statement,
     QSqlQuery query(database);
     if (!query.prepare(statement))
         throw DatabaseError(query.lastError().text() + QStringLiteral("\n") + statement);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
+    for (const QVariant &value : values) {
+        // An empty text field gives a null QString, which would bind as NULL and never
+        // equal ''. Text is bound as text; only an invalid QVariant means NULL.
+        const bool nullText = value.typeId() == QMetaType::QString && value.toString().isNull();
+        query.addBindValue(nullText ? QVariant(QStringLiteral("")) : value);
+    }
     return query;
 }
 

@@ -80,6 +80,12 @@ TEST(DataModule, StatementsBindValuesSoQuotesAndPercentSignsAreData)
     EXPECT_EQ(shown(*db.dm.DBComDepartment()), QStringList{name});
 }
 
+TEST(DataModule, AnEmptyTextBindsAsEmptyTextNotNull)
+{
+    TestDatabase db; // the administrator's password is ''
+    EXPECT_EQ(db.dm.myRetCount(QStringLiteral("select * from SUser where UPass=?"), {QString()}), 1);
+}
+
 TEST(DataModule, AFailingStatementThrowsWithTheEngineText)
 {
     TestDatabase db;
