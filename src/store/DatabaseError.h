@@ -14,3 +14,10 @@ public:
 private:
     QString m_text;
 };
+
+// Input that cannot be stored, such as a quantity that is not a number. Thrown before
+// any statement runs, with a message for the user.
+class InputError : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};

@@ -43,6 +43,24 @@ public:
     // when the item has no file row or more than one.
     QString myRetAF(int articleId);
 
+    // Stock and numbering. Keys and quantities travel as decimal text, as the windows
+    // hold them; text that is not a number throws InputError before anything is written.
+
+    // Adds the signed quantity `delta` to the balance of item `aid` in storage `sid`,
+    // creating the balance row at the first movement. Empty text in any argument
+    // changes nothing.
+    void SaveWare(const QString &aid, const QString &delta, const QString &sid);
+    // The balance of (storage, item) as text; "0" when there is no single such row.
+    QString myRetKCCount(const QString &sid, const QString &aid);
+    // Appends a ledger row of kind `theType` (see LedgerKinds.h) with the balance of
+    // (storage, item) as it stands now: call it after SaveWare of the same movement.
+    void mySaveUWList(const QString &theType, const QString &theNum, const QString &sid,
+                      const QString &aid, const QString &theIn, const QString &theOut);
+    // The next number for `tableName` (a document header table or "UArticle"): "yymmdd"
+    // of the login date and the day's count of its rows plus one, at least four digits.
+    // Call it inside the transaction of the save that writes the row.
+    QString NewNum(const QString &tableName);
+
     // The drop-down lists. Each call makes a new list, so windows never share rows.
     std::unique_ptr<LookupModel> DBComDepartment();
     std::unique_ptr<LookupModel> DBComPerson(const QString &departmentName);

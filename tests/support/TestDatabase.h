@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/AppContext.h"
+#include "support/QtPrinters.h"
 #include "store/TfrmDM.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/AppServices.h"
