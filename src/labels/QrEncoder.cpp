@@ -1,6 +1,7 @@
 #include "labels/QrEncoder.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 
 namespace {
@@ -219,36 +220,155 @@ bool maskCondition(int mask, int row, int column)
     }
 }
 
-// Runs of five or more and the dark-light-dark-dark-dark-light-dark pattern bounded by
-// light modules or the edge, along one row or column.
-int lineScore(const unsigned char *first, int stride, int size)
-{
-    constexpr unsigned finderLike = 0b1011101;
-    int score = 0;
-    int runLength = 0;
-    bool runDark = false;
-    unsigned window = 0;
-    for (int i = 0; i < size; ++i) {
-        const bool dark = first[i * stride] != 0;
-        if (i > 0 && dark == runDark) {
-            ++runLength;
-        } else {
-            if (runLength >= 5)
-                score += 3 + runLength - 5;
-            runDark = dark;
-            runLength = 1;
-        }
-        window = ((window << 1) | (dark ? 1u : 0u)) & 0x7F;
-        if (i >= 6 && window == finderLike) {
-            const bool lightBefore = i < 7 || first[(i - 7) * stride] == 0;
-            const bool lightAfter = i + 1 >= size || first[(i + 1) * stride] == 0;
-            if (lightBefore && lightAfter)
-                score += 40;
-        }
+// A row or column of modules as bits (bit c = module c, set = dark), in W words.
+template <int W>
+struct Line {
+    std::array<std::uint64_t, W> words {};
+
+    static Line load(const QrEncoder::ModuleLine &bits)
+    {
+        Line line;
+        std::copy_n(bits.begin(), W, line.words.begin());
+        return line;
     }
-    if (runLength >= 5)
-        score += 3 + runLength - 5;
-    return score;
+    static Line lowBits(int count)
+    {
+        Line line;
+        for (int i = 0; i < W; ++i) {
+            const int bits = std::clamp(count - 64 * i, 0, 64);
+            line.words[i] = bits == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << bits) - 1;
+        }
+        return line;
+    }
+    static Line bit(int index)
+    {
+        Line line;
+        line.words[index / 64] = std::uint64_t(1) << (index % 64);
+        return line;
+    }
+    Line operator&(const Line &other) const { return combine(other, [](auto a, auto b) { return a & b; }); }
+    Line operator|(const Line &other) const { return combine(other, [](auto a, auto b) { return a | b; }); }
+    Line andNot(const Line &other) const { return combine(other, [](auto a, auto b) { return a & ~b; }); }
+    // Bit i takes bit i + k (0 < k < 64).
+    Line down(int k) const
+    {
+        Line line;
+        for (int i = 0; i < W; ++i)
+            line.words[i] = (words[i] >> k) | (i + 1 < W ? words[i + 1] << (64 - k) : 0);
+        return line;
+    }
+    // Bit i takes bit i - k (0 < k < 64).
+    Line up(int k) const
+    {
+        Line line;
+        for (int i = 0; i < W; ++i)
+            line.words[i] = (words[i] << k) | (i > 0 ? words[i - 1] >> (64 - k) : 0);
+        return line;
+    }
+    int count() const
+    {
+        int total = 0;
+        for (std::uint64_t word : words)
+            total += std::popcount(word);
+        return total;
+    }
+
+private:
+    template <typename Op>
+    Line combine(const Line &other, Op op) const
+    {
+        Line line;
+        for (int i = 0; i < W; ++i)
+            line.words[i] = op(words[i], other.words[i]);
+        return line;
+    }
+};
+
+// Runs of five or more (3 + length - 5 each) and the dark-light-dark-dark-dark-light-dark
+// pattern with a light module or the edge on both sides (40 each), along one line.
+template <int W>
+int lineScore(const Line<W> &dark, const Line<W> &inside, int size)
+{
+    const Line<W> light = inside.andNot(dark);
+    int score = 0;
+    for (const Line<W> &colour : {dark, light}) {
+        // Bit i: modules i..i+4 share the colour; a run of n >= 5 has n - 4 such bits
+        // and one of them starts the run.
+        const Line<W> fives = colour & colour.down(1) & colour.down(2) & colour.down(3) & colour.down(4);
+        const Line<W> runStarts = fives.andNot(colour.up(1));
+        score += fives.count() + 2 * runStarts.count();
+    }
+    if (size < 7)
+        return score;
+    const Line<W> pattern = dark & light.down(1) & dark.down(2) & dark.down(3) & dark.down(4)
+                            & light.down(5) & dark.down(6);
+    const Line<W> lightBefore = light.up(1) | Line<W>::bit(0);
+    const Line<W> lightAfter = light.down(7) | Line<W>::bit(size - 7);
+    return score + 40 * (pattern & lightBefore & lightAfter).count();
+}
+
+template <int W>
+int scoreLines(const QrEncoder::ModuleLine *rows, const QrEncoder::ModuleLine *columns, int size)
+{
+    const Line<W> inside = Line<W>::lowBits(size);
+    int score = 0;
+    int darkCount = 0;
+    Line<W> previous;
+    for (int i = 0; i < size; ++i) {
+        const Line<W> row = Line<W>::load(rows[i]);
+        score += lineScore(row, inside, size) + lineScore(Line<W>::load(columns[i]), inside, size);
+        darkCount += row.count();
+        if (i > 0) {
+            // 2 × 2 blocks of one colour with their top left module in the row above.
+            const Line<W> dark = previous & previous.down(1) & row & row.down(1);
+            const Line<W> lightAbove = inside.andNot(previous);
+            const Line<W> lightHere = inside.andNot(row);
+            const Line<W> light = lightAbove & lightAbove.down(1) & lightHere & lightHere.down(1);
+            score += 3 * ((dark | light).count());
+        }
+        previous = row;
+    }
+    const int deviation = std::abs(darkCount * 100 / (size * size) - 50);
+    return score + 10 * (deviation / 5);
+}
+
+int scoreLines(const QrEncoder::ModuleLine *rows, const QrEncoder::ModuleLine *columns, int size)
+{
+    if (size <= 64)
+        return scoreLines<1>(rows, columns, size);
+    if (size <= 128)
+        return scoreLines<2>(rows, columns, size);
+    return scoreLines<3>(rows, columns, size);
+}
+
+void setBit(QrEncoder::ModuleLine &line, int index)
+{
+    line[index / 64] |= std::uint64_t(1) << (index % 64);
+}
+
+// The eight mask patterns as lines of the largest symbol, by rows and by columns.
+struct MaskPatterns {
+    std::array<std::array<QrEncoder::ModuleLine, QrEncoder::MaxSize>, 8> rows {};
+    std::array<std::array<QrEncoder::ModuleLine, QrEncoder::MaxSize>, 8> columns {};
+};
+
+const MaskPatterns &maskPatterns()
+{
+    static const MaskPatterns patterns = [] {
+        MaskPatterns built;
+        for (int mask = 0; mask < 8; ++mask) {
+            for (int row = 0; row < QrEncoder::MaxSize; ++row) {
+                for (int column = 0; column < QrEncoder::MaxSize; ++column) {
+                    if (maskCondition(mask, row, column)) {
+                        setBit(built.rows[mask][row], column);
+                        setBit(built.columns[mask][column], row);
+                    }
+                }
+            }
+        }
+        return built;
+    }();
+    return patterns;
 }
 
 } // namespace
@@ -277,28 +397,17 @@ int QrEncoder::characterCapacity(int version, int level, int mode)
 
 int QrEncoder::penalty(const unsigned char *dark, int size)
 {
-    int score = 0;
-    for (int i = 0; i < size; ++i) {
-        score += lineScore(dark + i * size, 1, size);
-        score += lineScore(dark + i, size, size);
-    }
-    int darkCount = 0;
+    std::array<ModuleLine, MaxSize> rows {};
+    std::array<ModuleLine, MaxSize> columns {};
     for (int row = 0; row < size; ++row) {
-        const unsigned char *line = dark + row * size;
-        for (int column = 0; column < size; ++column)
-            darkCount += line[column] != 0;
-        if (row + 1 == size)
-            break;
-        const unsigned char *next = line + size;
-        for (int column = 0; column + 1 < size; ++column) {
-            const bool colour = line[column] != 0;
-            if ((line[column + 1] != 0) == colour && (next[column] != 0) == colour
-                && (next[column + 1] != 0) == colour)
-                score += 3;
+        for (int column = 0; column < size; ++column) {
+            if (dark[row * size + column]) {
+                setBit(rows[row], column);
+                setBit(columns[column], row);
+            }
         }
     }
-    const int deviation = std::abs(darkCount * 100 / (size * size) - 50);
-    return score + 10 * (deviation / 5);
+    return scoreLines(rows.data(), columns.data(), size);
 }
 
 bool QrEncoder::encode(std::span<const unsigned char> data, const Options &options)
@@ -330,7 +439,7 @@ bool QrEncoder::encode(std::span<const unsigned char> data, const Options &optio
     drawFunctionPatterns();
     placeCodewords();
     const int mask = options.mask >= 0 ? options.mask : chooseMask();
-    applyMask(mask, m_dark.data());
+    applyMask(mask);
     drawFormatAndVersion(mask);
     m_maskUsed = mask;
     return true;
@@ -625,27 +734,58 @@ void QrEncoder::placeCodewords()
     }
 }
 
-// Writes the colours of the whole matrix with the mask applied to the data modules.
-void QrEncoder::applyMask(int mask, unsigned char *target) const
+// Writes the final colours: the mask inverts the data modules where its condition holds.
+void QrEncoder::applyMask(int mask)
 {
+    const auto &patternRows = maskPatterns().rows[mask];
     for (int row = 0; row < m_size; ++row) {
         for (int column = 0; column < m_size; ++column) {
             const int index = row * m_size + column;
-            target[index] = m_function[index]
-                                ? m_dark[index]
-                                : static_cast<unsigned char>(m_dataBit[index] ^ maskCondition(mask, row, column));
+            if (!m_function[index]) {
+                const bool inverted = (patternRows[row][column / 64] >> (column % 64)) & 1;
+                m_dark[index] = m_dataBit[index] ^ (inverted ? 1 : 0);
+            }
         }
     }
 }
 
 // Scores every mask on the matrix without format and version information; the lowest
-// score wins, a tie goes to the lower mask number.
+// score wins, a tie goes to the lower mask number. The masks are applied a line of
+// modules at a time: colour = unmasked colour XOR (pattern AND data module).
 int QrEncoder::chooseMask()
 {
+    std::fill_n(m_unmaskedRows.begin(), m_size, ModuleLine {});
+    std::fill_n(m_unmaskedColumns.begin(), m_size, ModuleLine {});
+    std::fill_n(m_dataRows.begin(), m_size, ModuleLine {});
+    std::fill_n(m_dataColumns.begin(), m_size, ModuleLine {});
+    for (int row = 0; row < m_size; ++row) {
+        for (int column = 0; column < m_size; ++column) {
+            const int index = row * m_size + column;
+            if (m_function[index] ? m_dark[index] : m_dataBit[index]) {
+                setBit(m_unmaskedRows[row], column);
+                setBit(m_unmaskedColumns[column], row);
+            }
+            if (!m_function[index]) {
+                setBit(m_dataRows[row], column);
+                setBit(m_dataColumns[column], row);
+            }
+        }
+    }
+
+    const MaskPatterns &patterns = maskPatterns();
+    const auto masked = [this](const ModuleLine *unmasked, const ModuleLine *data,
+                               const ModuleLine *pattern, ModuleLine *target) {
+        for (int line = 0; line < m_size; ++line) {
+            for (size_t word = 0; word < target[line].size(); ++word)
+                target[line][word] = unmasked[line][word] ^ (pattern[line][word] & data[line][word]);
+        }
+    };
     int best = 0;
     for (int mask = 0; mask < 8; ++mask) {
-        applyMask(mask, m_scratch.data());
-        m_maskScores[mask] = penalty(m_scratch.data(), m_size);
+        masked(m_unmaskedRows.data(), m_dataRows.data(), patterns.rows[mask].data(), m_maskedRows.data());
+        masked(m_unmaskedColumns.data(), m_dataColumns.data(), patterns.columns[mask].data(),
+               m_maskedColumns.data());
+        m_maskScores[mask] = scoreLines(m_maskedRows.data(), m_maskedColumns.data(), m_size);
         if (m_maskScores[mask] < m_maskScores[best])
             best = mask;
     }

@@ -15,6 +15,9 @@ public:
     static constexpr int MaxDataCodewords = 2956; // version 40, level L
     static constexpr int MaxPieceBytes = 7089;    // numeric digits of version 40, level L
 
+    // A row or column of modules as bits, bit i for module i.
+    using ModuleLine = std::array<std::uint64_t, 3>;
+
     enum Mode { Automatic = -1, Numeric = 0, Alphanumeric = 1, Byte = 2, Kanji = 3 };
 
     struct Options {
@@ -72,7 +75,7 @@ private:
     void drawFunctionPatterns();
     void setFunction(int row, int column, bool dark);
     void placeCodewords();
-    void applyMask(int mask, unsigned char *target) const;
+    void applyMask(int mask);
     int chooseMask();
     void drawFormatAndVersion(int mask);
 
@@ -95,7 +98,15 @@ private:
     std::array<unsigned char, MaxSize * MaxSize> m_dark {};
     std::array<unsigned char, MaxSize * MaxSize> m_dataBit {};
     std::array<unsigned char, MaxSize * MaxSize> m_function {};
-    std::array<unsigned char, MaxSize * MaxSize> m_scratch {};
+
+    // Lines for scoring the masks: the colours before masking, the data modules (which
+    // the mask inverts), and the masked colours, by rows and by columns.
+    std::array<ModuleLine, MaxSize> m_unmaskedRows {};
+    std::array<ModuleLine, MaxSize> m_unmaskedColumns {};
+    std::array<ModuleLine, MaxSize> m_dataRows {};
+    std::array<ModuleLine, MaxSize> m_dataColumns {};
+    std::array<ModuleLine, MaxSize> m_maskedRows {};
+    std::array<ModuleLine, MaxSize> m_maskedColumns {};
 
     int m_maskUsed = -1;
     int m_modeUsed = -1;
