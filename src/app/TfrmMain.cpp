@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -213,8 +214,7 @@ QUrl TfrmMain::homeUrl()
 void TfrmMain::openChild(ChildKind kind, QWidget *window)
 {
     m_children.opened(kind, window);
-    m_area->addSubWindow(window);
-    window->show();
+    m_area->addSubWindow(window)->showMaximized();
 }
 
 void TfrmMain::myfrmClose()

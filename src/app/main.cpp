@@ -3,6 +3,7 @@
 #include "app/ArticleApplication.h"
 #include "app/TfrmLogin.h"
 #include "app/TfrmMain.h"
+#include "app/WindowOpeners.h"
 #include "store/AppContext.h"
 #include "store/DatabaseError.h"
 #include "store/TfrmDM.h"
@@ -42,6 +43,7 @@ int main(int argc, char **argv)
 
     AppServices services{context, dm, dialogs};
     TfrmMain mainWindow(services);
+    installWindowOpeners(mainWindow, services);
     TfrmLogin login(services);
     QObject::connect(&login, &TfrmLogin::loggedIn, &mainWindow, [&mainWindow](const QStringList &codes) {
         mainWindow.applyMenuRights(codes);

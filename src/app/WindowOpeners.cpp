@@ -1,0 +1,31 @@
+#include "app/WindowOpeners.h"
+
+#include "app/TfrmMain.h"
+#include "master/ReferenceMembers.h"
+#include "master/TfrmDept.h"
+#include "ui/MaintenanceWindow.h"
+
+void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
+{
+    const struct {
+        const char *item;
+        ChildKind kind;
+        MaintenanceMember (*member)();
+    } maintenance[] = {
+        {"N13", ChildKind::Departments, departmentMember},
+        {"N15", ChildKind::Persons, personMember},
+        {"O1", ChildKind::Storages, storageMember},
+        {"N60", ChildKind::Places, placeMember},
+        {"N3", ChildKind::Suppliers, supplierMember},
+    };
+    for (const auto &entry : maintenance) {
+        mainWindow.setWindowOpener(QLatin1String(entry.item), [&mainWindow, services, kind = entry.kind,
+                                                                 member = entry.member] {
+            mainWindow.openChild(kind, new MaintenanceWindow(services, member()));
+        });
+    }
+    mainWindow.setWindowOpener(QStringLiteral("D1"), [&mainWindow, services] {
+        TfrmDept dialog(services, &mainWindow);
+        dialog.exec();
+    });
+}

@@ -1,0 +1,341 @@
+#include "ui/MaintenanceWindow.h"
+
+#include "store/AppContext.h"
+#include "store/PinyinCode.h"
+#include "store/Schema.h"
+#include "store/TfrmDM.h"
+#include "store/Transaction.h"
+#include "ui/DataGrid.h"
+#include "ui/Dialogs.h"
+#include "ui/LookupComboBox.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The longest text a column takes, or 0 when it has no limit.
+int columnLength(const QString &table, const QString &column)
+{
+    for (const TableDef &def : databaseTables()) {
+        if (table != QLatin1String(def.name))
+            continue;
+        for (const ColumnDef &col : def.columns) {
+            if (column == QLatin1String(col.name))
+                return col.length;
+        }
+    }
+    return 0;
+}
+
+QToolButton *navigatorButton(const QString &glyph, const QString &hint)
+{
+    auto *button = new QToolButton;
+    button->setText(glyph);
+    button->setToolTip(hint);
+    return button;
+}
+
+QPushButton *button(const QString &caption, const char *name)
+{
+    auto *result = new QPushButton(caption);
+    result->setObjectName(QLatin1String(name));
+    return result;
+}
+
+} // namespace
+
+MaintenanceWindow::MaintenanceWindow(AppServices services, MaintenanceMember member, QWidget *parent)
+    : QWidget(parent), m_services(services), m_member(std::move(member)), m_grid(new DataGrid)
+{
+    setObjectName(m_member.objectName);
+    setWindowTitle(m_member.caption);
+    m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_grid->setTitleSorting(m_member.titleSorting);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_grid, 1);
+    layout->addWidget(buildForm());
+    layout->addWidget(buildButtons());
+
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { showCurrentRow(); });
+    Ref();
+    setState(State::Browse);
+}
+
+QWidget *MaintenanceWindow::buildForm()
+{
+    m_form = new QGroupBox(m_member.groupCaption);
+    auto *form = new QFormLayout(m_form);
+    for (const MaintenanceField &def : m_member.fields) {
+        const QString column = QLatin1String(def.column);
+        QWidget *editor = nullptr;
+        if (def.kind == MaintenanceField::Kind::DepartmentList) {
+            auto *list = new LookupComboBox;
+            list->setLookup(m_services.dm.DBComDepartment());
+            editor = list;
+        } else {
+            auto *edit = new QLineEdit;
+            if (const int length = columnLength(m_member.table, column))
+                edit->setMaxLength(length);
+            editor = edit;
+        }
+        editor->setObjectName(column);
+        m_fields.insert(column, editor);
+        form->addRow(QString::fromUtf8(def.label), editor);
+    }
+    return m_form;
+}
+
+QWidget *MaintenanceWindow::buildButtons()
+{
+    auto *bar = new QWidget;
+    auto *row = new QHBoxLayout(bar);
+    m_navigator = {navigatorButton(QStringLiteral("|◀"), QStringLiteral("第一条")),
+                   navigatorButton(QStringLiteral("◀"), QStringLiteral("上一条")),
+                   navigatorButton(QStringLiteral("▶"), QStringLiteral("下一条")),
+                   navigatorButton(QStringLiteral("▶|"), QStringLiteral("最后一条"))};
+    const DataGrid::Move moves[] = {DataGrid::Move::First, DataGrid::Move::Previous,
+                                    DataGrid::Move::Next, DataGrid::Move::Last};
+    for (int i = 0; i < m_navigator.size(); ++i) {
+        row->addWidget(m_navigator[i]);
+        connect(m_navigator[i], &QToolButton::clicked, this,
+                [this, move = moves[i]] { m_grid->moveCursor(move); });
+    }
+    row->addStretch();
+    m_new = button(QStringLiteral("新增（&N）"), "ButNew");
+    m_modify = button(QStringLiteral("修改（&E）"), "ButMed");
+    m_cancel = button(QStringLiteral("取消（&C）"), "ButCan");
+    m_delete = button(QStringLiteral("删除（&D）"), "ButDel");
+    m_saveNew = button(QStringLiteral("保存（&S）"), "ButSave");
+    m_saveEdit = button(QStringLiteral("保存（&S）"), "ButSaveEdit");
+    auto *exit = button(QStringLiteral("退出（&X）"), "ButExi");
+    for (QPushButton *b : {m_new, m_modify, m_cancel, m_delete, m_saveNew, m_saveEdit, exit})
+        row->addWidget(b);
+    connect(m_new, &QPushButton::clicked, this, &MaintenanceWindow::ButNewClick);
+    connect(m_modify, &QPushButton::clicked, this, &MaintenanceWindow::ButMedClick);
+    connect(m_cancel, &QPushButton::clicked, this, &MaintenanceWindow::ButCanClick);
+    connect(m_delete, &QPushButton::clicked, this, &MaintenanceWindow::ButDelClick);
+    connect(m_saveNew, &QPushButton::clicked, this, &MaintenanceWindow::ButSaveClick);
+    connect(m_saveEdit, &QPushButton::clicked, this, &MaintenanceWindow::ButSaveEditClick);
+    connect(exit, &QPushButton::clicked, this, &MaintenanceWindow::ButExiClick);
+    return bar;
+}
+
+void MaintenanceWindow::Ref()
+{
+    QStringList columns;
+    for (const MaintenanceField &def : m_member.fields)
+        columns << QStringLiteral("%1 as %2").arg(QLatin1String(def.column), QString::fromUtf8(def.title));
+    columns << m_member.hiddenTitles;
+    if (!m_member.hiddenTitles.contains(QStringLiteral("ID")))
+        columns << QStringLiteral("ID");
+    QString statement = QStringLiteral("select %1 from %2").arg(columns.join(QLatin1Char(',')), m_member.table);
+    if (!m_member.orderBy.isEmpty())
+        statement += QStringLiteral(" order by ") + m_member.orderBy;
+    QSqlQuery query = m_services.dm.select(statement);
+    m_grid->load(query);
+    m_grid->hideColumns(m_member.hiddenTitles + QStringList{QStringLiteral("ID")});
+    for (auto width = m_member.columnWidths.cbegin(); width != m_member.columnWidths.cend(); ++width)
+        m_grid->setColumnWidthByTitle(width.key(), width.value());
+    showCurrentRow();
+}
+
+QWidget *MaintenanceWindow::field(const QString &column) const
+{
+    return m_fields.value(column);
+}
+
+QString MaintenanceWindow::fieldText(const QString &column) const
+{
+    QWidget *editor = m_fields.value(column);
+    if (auto *list = qobject_cast<LookupComboBox *>(editor))
+        return list->currentIndex() >= 0 ? list->currentText() : QString();
+    return static_cast<QLineEdit *>(editor)->text().trimmed();
+}
+
+void MaintenanceWindow::setFieldText(const QString &column, const QString &text)
+{
+    QWidget *editor = m_fields.value(column);
+    if (auto *list = qobject_cast<LookupComboBox *>(editor))
+        list->setKeyValue(text);
+    else
+        static_cast<QLineEdit *>(editor)->setText(text);
+}
+
+void MaintenanceWindow::showCurrentRow()
+{
+    if (m_state != State::Browse)
+        return;
+    for (const MaintenanceField &def : m_member.fields)
+        setFieldText(QLatin1String(def.column), m_grid->currentValue(QString::fromUtf8(def.title)).toString());
+}
+
+QString MaintenanceWindow::currentName() const
+{
+    for (const MaintenanceField &def : m_member.fields) {
+        if (m_member.nameColumn == QLatin1String(def.column))
+            return m_grid->currentValue(QString::fromUtf8(def.title)).toString();
+    }
+    return {};
+}
+
+int MaintenanceWindow::currentId() const
+{
+    return m_grid->currentValue(QStringLiteral("ID")).toInt();
+}
+
+void MaintenanceWindow::setState(State state)
+{
+    m_state = state;
+    const bool browsing = state == State::Browse;
+    m_form->setEnabled(!browsing);
+    m_new->setEnabled(browsing);
+    m_modify->setEnabled(browsing);
+    m_delete->setEnabled(browsing);
+    m_cancel->setEnabled(!browsing);
+    m_saveNew->setVisible(state == State::Adding);
+    m_saveNew->setEnabled(state == State::Adding);
+    m_saveEdit->setVisible(state != State::Adding);
+    m_saveEdit->setEnabled(state == State::Modifying);
+    m_grid->setEnabled(browsing);
+    for (QToolButton *button : m_navigator)
+        button->setEnabled(browsing);
+    if (browsing)
+        showCurrentRow();
+    else
+        m_fields.value(m_member.nameColumn)->setFocus();
+}
+
+void MaintenanceWindow::ButNewClick()
+{
+    for (const MaintenanceField &def : m_member.fields)
+        setFieldText(QLatin1String(def.column), QString());
+    setState(State::Adding);
+}
+
+void MaintenanceWindow::ButMedClick()
+{
+    if (currentName().isEmpty() || !rightAllows(m_services.context.RightModify))
+        return;
+    setState(State::Modifying);
+}
+
+void MaintenanceWindow::ButCanClick()
+{
+    setState(State::Browse);
+}
+
+void MaintenanceWindow::ButDelClick()
+{
+    const QString name = currentName();
+    if (name.isEmpty() || !rightAllows(m_services.context.RightDelete))
+        return;
+    if (m_member.deleteRefusal) {
+        const QString refusal = m_member.deleteRefusal(m_services, currentId(), name);
+        if (!refusal.isEmpty()) {
+            m_services.dialogs.information(this, refusal, kProgramTitle);
+            return;
+        }
+    }
+    if (!m_services.dialogs.question(this, QStringLiteral("确认要删除吗？该删除将不可恢复！"),
+                                     QStringLiteral("删除")))
+        return;
+    m_services.dm.myESQL(QStringLiteral("delete from %1 where ID=?").arg(m_member.table), {currentId()});
+    m_grid->rows()->removeRow(m_grid->currentRowNumber());
+    showCurrentRow();
+}
+
+bool MaintenanceWindow::checkRequired()
+{
+    for (const RequiredField &required : m_member.required) {
+        const QString column = QLatin1String(required.column);
+        if (fieldText(column).isEmpty()) {
+            m_services.dialogs.information(this, QString::fromUtf8(required.message), kProgramTitle);
+            m_fields.value(column)->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+QVariantList MaintenanceWindow::fieldValues() const
+{
+    QVariantList values;
+    for (const MaintenanceField &def : m_member.fields)
+        values << fieldText(QLatin1String(def.column));
+    if (m_member.hasPinyin)
+        values << PinyinCode(fieldText(m_member.nameColumn));
+    return values;
+}
+
+void MaintenanceWindow::ButSaveClick()
+{
+    if (!checkRequired())
+        return;
+    const QString key = fieldText(m_member.keyColumn);
+    if (m_services.dm.myRetCount(QStringLiteral("select * from %1 Where %2=?").arg(m_member.table, m_member.keyColumn),
+                                 {key}) > 0) {
+        m_services.dialogs.information(this, m_member.duplicateMessage, kProgramTitle);
+        return;
+    }
+    QStringList columns;
+    for (const MaintenanceField &def : m_member.fields)
+        columns << QLatin1String(def.column);
+    if (m_member.hasPinyin)
+        columns << QStringLiteral("thePY");
+
+    Transaction transaction(m_services.dm.database());
+    m_services.dm.myESQL(QStringLiteral("insert into %1 (%2) values (%3)")
+                             .arg(m_member.table, columns.join(QLatin1Char(',')), placeholders(columns.size())),
+                         fieldValues());
+    if (m_member.afterInsert)
+        m_member.afterInsert(m_services, fieldText(m_member.nameColumn));
+    transaction.commit();
+
+    m_state = State::Browse; // show the refreshed rows, not the typed ones
+    Ref();
+    setState(State::Browse);
+}
+
+void MaintenanceWindow::ButSaveEditClick()
+{
+    if (!checkRequired())
+        return;
+    QStringList assignments;
+    for (const MaintenanceField &def : m_member.fields)
+        assignments << QLatin1String(def.column) + QStringLiteral("=?");
+    if (m_member.hasPinyin)
+        assignments << QStringLiteral("thePY=?");
+    QVariantList values = fieldValues();
+    values << currentId();
+    m_services.dm.myESQL(QStringLiteral("update %1 set %2 where ID=?").arg(m_member.table, assignments.join(QLatin1Char(','))),
+                         values);
+
+    // Show the saved values in the grid without reading the table again.
+    const int row = m_grid->currentRowNumber();
+    for (const MaintenanceField &def : m_member.fields)
+        m_grid->rows()->setValue(row, QString::fromUtf8(def.title), fieldText(QLatin1String(def.column)));
+    if (m_member.hasPinyin && m_grid->rows()->column(QStringLiteral("thePY")) >= 0)
+        m_grid->rows()->setValue(row, QStringLiteral("thePY"), values.at(values.size() - 2));
+    setState(State::Browse);
+}
+
+void MaintenanceWindow::ButExiClick()
+{
+    close();
+}
+
+void MaintenanceWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_member.closingMessage.isEmpty())
+        m_services.dialogs.information(this, m_member.closingMessage, kProgramTitle);
+    event->accept();
+}
