@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPainter>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -598,4 +599,38 @@ TEST(QRCode, CapacityFollowsModeAndCount)
     EXPECT_EQ(qr.capacity(), 151);
     qr.setMode(TQRCode::qrConnect);
     EXPECT_EQ(qr.capacity(), 2 * 151);
+}
+
+// Without Match the picture keeps its size; each repaint draws into it unturned and
+// turns it again, so repeated repaints give the same picture.
+TEST(QRCode, DrawingIntoATurnedPictureTurnsItBackFirst)
+{
+    TQRCode qr;
+    qr.setSize(QSize(40, 30));
+    qr.setMatch(false);
+    qr.setAngle(90);
+    qr.setCode(QByteArray("turned"));
+    const QImage first = qr.image();
+    ASSERT_EQ(first.size(), QSize(30, 40));
+    qr.setSymbolColor(Qt::black);
+    EXPECT_EQ(qr.image(), first);
+    qr.setAngle(0);
+    EXPECT_EQ(qr.image().size(), QSize(40, 30));
+    EXPECT_EQ(cornerWithoutFinder(qr.image().copy(0, 0, 29, 29)), BottomRight);
+}
+
+TEST(QRCode, CopyPutsThePictureOnTheClipboard)
+{
+    TQRCode qr;
+    qr.setCode(QByteArray("copy"));
+    qr.copyToClipboard();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              qr.image().convertToFormat(QImage::Format_RGB32));
+
+    qr.setSymbolPicture(TQRCode::picWMF);
+    qr.copyToClipboard();
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasFormat(QStringLiteral("application/x-qt-picture")));
+    EXPECT_TRUE(data->hasImage());
 }
