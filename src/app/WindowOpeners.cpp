@@ -1,6 +1,7 @@
 #include "app/WindowOpeners.h"
 
 #include "app/TfrmMain.h"
+#include "documents/TfrmIN_CG.h"
 #include "master/ReferenceMembers.h"
 #include "master/TfrmDept.h"
 #include "ui/MaintenanceWindow.h"
@@ -27,5 +28,9 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
     mainWindow.setWindowOpener(QStringLiteral("D1"), [&mainWindow, services] {
         TfrmDept dialog(services, &mainWindow);
         dialog.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N11"), [&mainWindow, services] {
+        TfrmIN_CG window(services, QString(), &mainWindow);
+        window.exec();
     });
 }

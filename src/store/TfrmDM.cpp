@@ -129,6 +129,14 @@ void TfrmDM::myESQL(const QString &statement, const QVariantList &values)
     execute(query, statement);
 }
 
+int TfrmDM::insertRow(const QString &statement, const QVariantList &values)
+{
+    QSqlQuery query = select(statement + QStringLiteral(" RETURNING ID"), values);
+    if (!query.next())
+        throw DatabaseError(QStringLiteral("no ID returned\n") + statement);
+    return query.value(0).toInt();
+}
+
 QString TfrmDM::myRetAF(int articleId)
 {
     QSqlQuery query = select(QStringLiteral("SELECT AID, FType, FSize FROM UAFiles WHERE (AID = ?)"),

@@ -39,6 +39,8 @@ public:
     int myRetCount(const QString &statement, const QVariantList &values = {});
     // Runs a statement without result (INSERT, UPDATE, DELETE).
     void myESQL(const QString &statement, const QVariantList &values = {});
+    // Runs an INSERT and returns the ID the database gave the new row.
+    int insertRow(const QString &statement, const QVariantList &values = {});
     // The name under which the item's attached file is kept ("12.pdf"), or empty text
     // when the item has no file row or more than one.
     QString myRetAF(int articleId);
