@@ -4,6 +4,8 @@
 #include "documents/TfrmIN_CG.h"
 #include "master/ReferenceMembers.h"
 #include "master/TfrmDept.h"
+#include "master/TfrmM_Q.h"
+#include "master/TfrmP_Q.h"
 #include "ui/MaintenanceWindow.h"
 
 void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
@@ -25,6 +27,12 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
             mainWindow.openChild(kind, new MaintenanceWindow(services, member()));
         });
     }
+    mainWindow.setWindowOpener(QStringLiteral("R4"), [&mainWindow, services] {
+        mainWindow.openChild(ChildKind::PersonQuery, new TfrmP_Q(services));
+    });
+    mainWindow.setWindowOpener(QStringLiteral("G2"), [&mainWindow, services] {
+        mainWindow.openChild(ChildKind::SupplierQuery, new TfrmM_Q(services));
+    });
     mainWindow.setWindowOpener(QStringLiteral("D1"), [&mainWindow, services] {
         TfrmDept dialog(services, &mainWindow);
         dialog.exec();
