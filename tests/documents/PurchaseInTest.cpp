@@ -4,6 +4,7 @@
 #include "documents/TfrmA_In.h"
 #include "documents/TfrmIN_CG.h"
 #include "store/DatabaseError.h"
+#include "support/Screenshots.h"
 #include "support/TestDatabase.h"
 #include "ui/DataGrid.h"
 #include "ui/LineGrid.h"
@@ -111,6 +112,17 @@ TEST_F(PurchaseWindow, OneMatchFillsTheLineAndMovesOn)
     EXPECT_EQ(grid.lines()->cell(1, Amount), "112");
     EXPECT_EQ(grid.currentLine(), 2);
     EXPECT_EQ(grid.currentColumn(), int(Code));
+}
+
+TEST_F(PurchaseWindow, Screenshot)
+{
+    TfrmIN_CG window(db.services);
+    window.show();
+    window.findChild<QLineEdit *>("Edit1")->setText("北京文具");
+    window.findChild<QLineEdit *>("Edit7")->setText("张三");
+    typeAndEnter(*window.grid(), 1, Code, "A001");
+    typeAndEnter(*window.grid(), 2, Code, "dsj");
+    EXPECT_TRUE(saveScreenshot(window, "purchase_in"));
 }
 
 TEST_F(PurchaseWindow, PriceAndQuantityTakeOnlyDigitsAndPoint)

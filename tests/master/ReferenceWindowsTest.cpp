@@ -1,6 +1,7 @@
 // The reference-data maintenance windows, driven through their widgets.
 #include "master/ReferenceMembers.h"
 #include "master/TfrmDept.h"
+#include "support/Screenshots.h"
 #include "support/TestDatabase.h"
 #include "ui/DataGrid.h"
 #include "ui/LookupComboBox.h"
@@ -224,6 +225,16 @@ TEST_F(ReferenceWindow, NewStorageIsGrantedToItsCreatorAndStockedOnesStay)
 
     window->close();
     EXPECT_EQ(db.dialogs.lastText(), QStringLiteral("如果您新增了仓库，请重新打开软件！"));
+}
+
+TEST_F(ReferenceWindow, Screenshot)
+{
+    db.dm.myESQL(QStringLiteral("insert into SDepartment (DName) values ('财务部'), ('行政部')"));
+    db.dm.myESQL(QStringLiteral("insert into SPerson (theNum, DName, PName, thePhone) values ('001', '财务部', '张三', '13800000000')"));
+    auto window = open(personMember());
+    window->resize(1000, 600);
+    window->grid()->titleClick(0);
+    EXPECT_TRUE(saveScreenshot(*window, "persons"));
 }
 
 TEST_F(ReferenceWindow, SupplierWithQuotesSavesAndGetsItsInitials)
