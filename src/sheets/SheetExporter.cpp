@@ -77,8 +77,12 @@ QString columnFieldOf(const SheetColumn &column)
 // Writes one exported list; the layout decides the rows and formats.
 class ListSheet {
 public:
+    // The plain layout writes every cell with the default look (no format).
     ListSheet(XlsxSheetWriter &writer, const SheetMember &member)
-        : m_writer(writer), m_member(member), m_titled(member.layout == SheetLayout::Titled)
+        : m_writer(writer), m_member(member), m_titled(member.layout == SheetLayout::Titled),
+          m_header(m_titled ? writer.format(kHeaderStyle) : nullptr),
+          m_body(m_titled ? writer.format(kBodyStyle) : nullptr),
+          m_number(m_titled ? writer.format(kCentredBodyStyle) : nullptr)
     {
     }
 
@@ -95,10 +99,10 @@ public:
         }
         writeHeader(row++);
         for (int source = 0; source < rows.rowCount(); ++source, ++row) {
-            m_writer.writeNumber(row, 0, source + 1, numberFormat());
+            m_writer.writeNumber(row, 0, source + 1, m_number);
             for (int column = 0; column < fields.size(); ++column) {
                 m_writer.writeValue(row, column + 1, displayText(rows, source, fields[column]),
-                                    m_member.columns[column].text, bodyFormat());
+                                    m_member.columns[column].text, m_body);
             }
         }
         if (totals)
@@ -107,8 +111,6 @@ public:
 
 private:
     int lastColumn() const { return int(m_member.columns.size()); }
-    lxw_format *bodyFormat() { return m_titled ? m_writer.format(kBodyStyle) : nullptr; }
-    lxw_format *numberFormat() { return m_titled ? m_writer.format(kCentredBodyStyle) : nullptr; }
 
     void setWidths()
     {
@@ -119,24 +121,26 @@ private:
 
     void writeHeader(int row)
     {
-        lxw_format *format = m_titled ? m_writer.format(kHeaderStyle) : nullptr;
-        m_writer.writeValue(row, 0, kNumberTitle, true, format);
+        m_writer.writeValue(row, 0, kNumberTitle, true, m_header);
         for (int column = 0; column < m_member.columns.size(); ++column)
-            m_writer.writeValue(row, column + 1, m_member.columns[column].title, true, format);
+            m_writer.writeValue(row, column + 1, m_member.columns[column].title, true, m_header);
     }
 
     // "合计" under "序号" and the totals under the summed columns; `totals` holds one
     // value per column, empty where nothing is summed.
     void writeTotals(int row, const QStringList &totals)
     {
-        m_writer.writeValue(row, 0, kTotalsText, true, numberFormat());
+        m_writer.writeValue(row, 0, kTotalsText, true, m_number);
         for (int column = 0; column < totals.size(); ++column)
-            m_writer.writeValue(row, column + 1, totals[column], false, bodyFormat());
+            m_writer.writeValue(row, column + 1, totals[column], false, m_body);
     }
 
     XlsxSheetWriter &m_writer;
     const SheetMember &m_member;
     const bool m_titled;
+    lxw_format *const m_header;
+    lxw_format *const m_body;
+    lxw_format *const m_number;
 };
 
 // The totals row's values per column of the member, from the first row of the window's
@@ -201,11 +205,13 @@ void writeMovementItem(XlsxSheetWriter &writer, const MovementRecordItem &item)
     const QStringList values = {QString(), item.name,    item.standard, item.unit,
                                 item.price, item.storage, item.stock};
     // Row by row: a row is on disk once the next one starts.
+    lxw_format *header = writer.format(kHeaderStyle);
+    lxw_format *body = writer.format(kBodyStyle);
     for (int column = 0; column <= kMovementLastColumn; ++column)
-        writer.writeValue(1, column, titles[column], true, writer.format(kHeaderStyle));
+        writer.writeValue(1, column, titles[column], true, header);
     for (int column = 0; column <= kMovementLastColumn; ++column) {
         const bool isNumber = column == 4 || column == 6; // 单价, 库存数量
-        writer.writeValue(2, column, values[column], !isNumber, writer.format(kBodyStyle));
+        writer.writeValue(2, column, values[column], !isNumber, body);
     }
 }
 

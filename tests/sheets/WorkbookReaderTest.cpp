@@ -165,6 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
                    kWorkbookDamagedText},
         FaultyCase{"no_sheet1_xlsx", fixture("no_sheet1.xlsx"), kWorkbookNoSheet1Text},
         FaultyCase{"no_sheet1_xls", fixture("no_sheet1.xls"), kWorkbookNoSheet1Text},
+        // Makes FreeXL read past its own buffers: the reading process must survive it.
+        FaultyCase{"freexl_overread", fixture("freexl_overread.xls"), kWorkbookDamagedText},
         FaultyCase{"password_xls", fixture("password.xls"), kWorkbookPasswordText},
         FaultyCase{"password_xlsx", fixture("password.xlsx"), kWorkbookPasswordText}),
     [](const auto &info) { return std::string(info.param.name); });
