@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QLockFile>
+#include <QStandardPaths>
 
 int main(int argc, char **argv)
 {
@@ -18,9 +19,12 @@ int main(int argc, char **argv)
     QtDialogs dialogs;
     app.setDialogs(&dialogs);
 
-    // A second copy refuses to start. The lock is released when the process ends,
-    // also when it ends abnormally.
-    QLockFile instanceLock(QDir::temp().filePath(QStringLiteral("Article.lock")));
+    // A second copy for the same user refuses to start. The lock is released when the
+    // process ends, also when it ends abnormally.
+    QString lockFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (lockFolder.isEmpty())
+        lockFolder = QDir::tempPath();
+    QLockFile instanceLock(lockFolder + QStringLiteral("/Article.lock"));
     if (!instanceLock.tryLock(0)) {
         dialogs.warning(nullptr, QStringLiteral("朔禾物品管理软件 已经打开了！"), QStringLiteral("警告"));
         return 0;
