@@ -184,6 +184,29 @@ TEST_F(SheetExportFixture, RowsFollowTheGridsSortOrder)
     EXPECT_EQ(sheet.text("A6"), "合计");
 }
 
+// Some windows name the spreadsheet after the title text alone; the title row keeps
+// the organisation's name.
+TEST_F(SheetExportFixture, CaptionWithoutOrgNameNamesTheFile)
+{
+    SheetMember member = kSummedMember;
+    member.captionWithoutOrgName = true;
+    auto rows = gridModel({"编号", "出库仓库", "数量", "金额"}, {});
+    const QString path = exporter.exportList(member, *rows);
+    EXPECT_TRUE(QFileInfo(path).fileName().startsWith("报损物品一览表_"));
+    EXPECT_EQ(ExportedSheet(path).text("A1"), kOrgName + "报损物品一览表");
+}
+
+// File names carry the time to the second; an export in the same second gets its own.
+TEST_F(SheetExportFixture, RepeatedExportsKeepEveryFile)
+{
+    auto rows = gridModel({"编号", "出库仓库", "数量", "金额"}, {});
+    const QString first = exporter.exportList(kSummedMember, *rows);
+    const QString second = exporter.exportList(kSummedMember, *rows);
+    EXPECT_NE(first, second);
+    EXPECT_TRUE(QFileInfo::exists(first));
+    EXPECT_TRUE(QFileInfo::exists(second));
+}
+
 // A query result is fetched in parts; the sheet holds all of it.
 TEST_F(SheetExportFixture, ExportsEveryRowOfAQueryModel)
 {
