@@ -1,5 +1,5 @@
 // PinyinCode over a list of item names as an office-supply store keeps them: Chinese names
-// with brands, model codes and specifications mixed in.
+// with brands, model codes and models mixed in.
 #include "store/PinyinCode.h"
 
 #include <QStringEncoder>
@@ -25,14 +25,14 @@ const char16_t *const products[] = {
     u"保险柜", u"白板", u"投影仪", u"碎纸机", u"装订机", u"考勤机", u"电话机", u"收据",
 };
 
-const char16_t *const specs[] = {
+const char16_t *const models[] = {
     u"", u" 0.5mm 黑色", u" 0.7mm 蓝色", u" A4 70g", u" A4纸 (80g)", u" A3 80g 500张/包",
     u" 12支/盒", u" 24#", u" HB", u" 2B", u"（大号）", u"（小号）", u" 型号：DL-2036",
     u" 规格：25mm×10m", u" 红色", u" 10个装", u" 1.5米 3位", u" 88A", u" LQ-630K",
     u" ①号", u" 加厚型", u" 32GB",
 };
 
-// 400 distinct names, each brand, product and specification in turn.
+// 400 distinct names, each brand, product and standard in turn.
 QStringList itemNames()
 {
     QStringList names;
@@ -40,7 +40,7 @@ QStringList itemNames()
     for (int i = 0; names.size() < 400; ++i) {
         names << QString::fromUtf16(brands[i % count(brands)])
                      + QString::fromUtf16(products[(i / 3) % count(products)])
-                     + QString::fromUtf16(specs[(i * 7) % count(specs)]);
+                     + QString::fromUtf16(models[(i * 7) % count(models)]);
     }
     return names;
 }

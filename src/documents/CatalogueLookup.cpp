@@ -65,7 +65,7 @@ void CatalogueLookup::writeLine(int line, const Record &record)
     const LineGridLayout &layout = m_grid.layout();
     lines.setCell(line, layout.codeColumn, record.code);
     lines.setCell(line, 2, record.name);
-    lines.setCell(line, 3, record.specification);
+    lines.setCell(line, 3, record.standard);
     lines.setCell(line, 4, record.unit);
     lines.setCell(line, layout.priceColumn, record.price);
     lines.setCell(line, layout.quantityColumn, QStringLiteral("1"));
@@ -116,7 +116,7 @@ void CatalogueLookup::createItem(const QString &code)
     if (dialog.exec() != QDialog::Accepted)
         return;
     const TfrmA_In::Item &item = dialog.createdItem();
-    writeLine(m_grid.currentLine(), {item.code, item.name, item.specification, item.unit, item.price,
+    writeLine(m_grid.currentLine(), {item.code, item.name, item.standard, item.unit, item.price,
                                      item.remark, item.id});
     m_grid.moveToNextLine();
 }

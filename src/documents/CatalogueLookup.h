@@ -23,7 +23,7 @@ public:
 
 private:
     struct Record {
-        QString code, name, specification, unit, price, remark, id;
+        QString code, name, standard, unit, price, remark, id;
     };
     void writeLine(int line, const Record &record);
     QStringList itemIdsOnDocument() const;

@@ -13,7 +13,7 @@ public:
     TfrmFind(AppServices services, const QString &text, QWidget *parent = nullptr);
 };
 
-// "物品 查找": catalogue items whose name, initials, code or specification contain the
+// "物品 查找": catalogue items whose name, initials, code or standard contain the
 // text, leaving out the items already on the document.
 class TfrmFindArticle6 : public PickerDialog {
     Q_OBJECT
@@ -29,7 +29,7 @@ public:
     TfrmFindProson(AppServices services, const QString &text, QWidget *parent = nullptr);
 };
 
-// The condition the item lookups share: name, initials, code or specification contain
+// The condition the item lookups share: name, initials, code or standard contain
 // the text. Binds the text four times.
 QString itemTextCondition();
 QVariantList itemTextValues(const QString &text);

@@ -94,7 +94,7 @@ QString NewArticle(AppServices &services, const LineGridModel &lines, int line)
     return QString::number(services.dm.insertRow(
         QStringLiteral("insert into UArticle(AName,AStandard,AUnit,APrice,thePY,theNum,theDate,FJCount) "
                        "values(?,?,?,?,?,?,?,0)"),
-        {name, lines.cell(line, Specification), lines.cell(line, Unit), number(lines, line, Price),
+        {name, lines.cell(line, Standard), lines.cell(line, Unit), number(lines, line, Price),
          PinyinCode(name), code, services.context.LoginDate}));
 }
 

@@ -8,11 +8,11 @@
 class LineGridModel;
 
 // The purchase-in document as the window holds it, and the checks and writes of its save.
-// Line cells: 1 code, 2 name, 3 specification, 4 unit, 5 price, 6 quantity, 7 amount,
+// Line cells: 1 code, 2 name, 3 standard, 4 unit, 5 price, 6 quantity, 7 amount,
 // 8 remark, 9 item ID, 10 request line ID.
 namespace PurchaseIn {
 
-enum Column { Code = 1, Name, Specification, Unit, Price, Quantity, Amount, Remark, ItemId, RequestLineId };
+enum Column { Code = 1, Name, Standard, Unit, Price, Quantity, Amount, Remark, ItemId, RequestLineId };
 constexpr int kColumnCount = 11;
 
 struct Header {

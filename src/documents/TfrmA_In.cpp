@@ -34,7 +34,7 @@ TfrmA_In::TfrmA_In(AppServices services, const QString &presetCode, QWidget *par
     setWindowTitle(QStringLiteral("物品录入"));
     auto *code = lineEdit("Edit1", 16);
     auto *name = lineEdit("Edit2", 50);
-    auto *specification = lineEdit("Edit3", 20);
+    auto *standard = lineEdit("Edit3", 20);
     auto *unit = lineEdit("Edit4", 10);
     auto *price = lineEdit("Edit5", 10);
     auto *remark = lineEdit("Edit6", 50);
@@ -49,7 +49,7 @@ TfrmA_In::TfrmA_In(AppServices services, const QString &presetCode, QWidget *par
     form->addRow(QStringLiteral("物品编码："), code);
     form->addRow(QStringLiteral("物品分类："), m_category);
     form->addRow(QStringLiteral("物品名称："), name);
-    form->addRow(QStringLiteral("规格型号："), specification);
+    form->addRow(QStringLiteral("规格型号："), standard);
     form->addRow(QStringLiteral("单       位："), unit);
     form->addRow(QStringLiteral("单       价："), price);
     form->addRow(QStringLiteral("货位名称："), m_place);

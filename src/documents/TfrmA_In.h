@@ -13,7 +13,7 @@ class TfrmA_In : public QDialog {
     Q_OBJECT
 public:
     struct Item {
-        QString id, code, name, specification, unit, price, remark;
+        QString id, code, name, standard, unit, price, remark;
     };
 
     TfrmA_In(AppServices services, const QString &presetCode, QWidget *parent = nullptr);

@@ -212,7 +212,7 @@ void TfrmIN_CG::takeOverRequest(const QString &requestNumber)
         const double quantity = lines.value(5).toDouble();
         cells.setCell(line, Code, lines.value(0).toString());
         cells.setCell(line, Name, lines.value(1).toString());
-        cells.setCell(line, Specification, lines.value(2).toString());
+        cells.setCell(line, Standard, lines.value(2).toString());
         cells.setCell(line, Unit, lines.value(3).toString());
         cells.setCell(line, Price, numberText(price));
         cells.setCell(line, Quantity, numberText(quantity));
