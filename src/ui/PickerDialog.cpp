@@ -4,8 +4,29 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 #include <QToolTip>
 #include <QVBoxLayout>
+
+namespace {
+
+// Paints the records of a picker in turn light green (the first, third, …) and in the
+// tooltip colour; the empty area below them keeps the normal background.
+class RecordColours : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->backgroundBrush = index.row() % 2 == 0
+            ? QColor(191, 255, 223)
+            : QToolTip::palette().color(QPalette::ToolTipBase);
+    }
+};
+
+} // namespace
 
 PickerDialog::PickerDialog(const QString &caption, QWidget *parent)
     : QDialog(parent), m_grid(new DataGrid)
@@ -14,11 +35,8 @@ PickerDialog::PickerDialog(const QString &caption, QWidget *parent)
     resize(820, 420);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->setTitleSorting(true);
-    // Odd records light green, even ones in the tooltip colour.
-    QPalette colours = m_grid->palette();
-    colours.setColor(QPalette::Base, QColor(191, 255, 223));
-    colours.setColor(QPalette::AlternateBase, QToolTip::palette().color(QPalette::ToolTipBase));
-    m_grid->setPalette(colours);
+    m_grid->setAlternatingRowColors(false);
+    m_grid->setItemDelegate(new RecordColours(m_grid));
     m_grid->installEventFilter(this);
     connect(m_grid, &QAbstractItemView::doubleClicked, this, &PickerDialog::myLoad);
     auto *layout = new QVBoxLayout(this);

@@ -123,6 +123,16 @@ TEST_F(PurchaseWindow, Screenshot)
     typeAndEnter(*window.grid(), 1, Code, "A001");
     typeAndEnter(*window.grid(), 2, Code, "dsj");
     EXPECT_TRUE(saveScreenshot(window, "purchase_in"));
+    whenModalOpens([](QWidget *modal) {
+        EXPECT_TRUE(saveScreenshot(*modal, "item_picker"));
+        static_cast<QDialog *>(modal)->reject();
+    });
+    typeAndEnter(*window.grid(), 3, Code, "0");
+    whenModalOpens([](QWidget *modal) {
+        EXPECT_TRUE(saveScreenshot(*modal, "new_item"));
+        static_cast<QDialog *>(modal)->reject();
+    });
+    typeAndEnter(*window.grid(), 4, Code, "ZZZ");
 }
 
 TEST_F(PurchaseWindow, PriceAndQuantityTakeOnlyDigitsAndPoint)

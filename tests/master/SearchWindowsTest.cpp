@@ -1,6 +1,7 @@
 // The person and supplier search windows: conditions, order, status line and export.
 #include "master/TfrmM_Q.h"
 #include "master/TfrmP_Q.h"
+#include "support/Screenshots.h"
 #include "support/TestDatabase.h"
 #include "ui/DataGrid.h"
 #include "ui/LookupComboBox.h"
@@ -90,6 +91,24 @@ TEST_F(SearchWindows, ExportNeedsTheRightAndHandsTheFileToTheDesktop)
     EXPECT_TRUE(file.endsWith(".xlsx"));
     EXPECT_TRUE(QFile::exists(file));
     EXPECT_TRUE(QFileInfo(file).fileName().contains("人员信息"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SearchWindows, Screenshots)
+{
+    TfrmP_Q persons(db.services);
+    persons.resize(1000, 500);
+    persons.show();
+    persons.BitBtn1Click();
+    EXPECT_TRUE(saveScreenshot(persons, "person_query"));
+    TfrmM_Q suppliers(db.services);
+    suppliers.resize(1000, 500);
+    suppliers.show();
+    suppliers.BitBtn1Click();
+    EXPECT_TRUE(saveScreenshot(suppliers, "supplier_query"));
 }
 
 } // namespace
