@@ -47,16 +47,14 @@ void CatalogueLookup::run()
         return;
     }
     // "全选": every record into its own line from the current one down, up to line 99.
-    int target = line;
-    for (int row : chosen) {
-        if (target > LineGridModel::kLines) {
-            m_services.dialogs.information(
-                m_window, QStringLiteral("单据最多 99 行，有 %1 条物品未能加入！").arg(chosen.size() - row), kProgramTitle);
-            break;
-        }
-        writeLine(target++, record(row));
+    const int fitting = qMin(int(chosen.size()), LineGridModel::kLines - line + 1);
+    for (int i = 0; i < fitting; ++i)
+        writeLine(line + i, record(chosen.at(i)));
+    m_grid.setCurrent(qMin(line + fitting, int(LineGridModel::kLines)), m_grid.layout().codeColumn);
+    if (fitting < chosen.size()) {
+        m_services.dialogs.information(
+            m_window, QStringLiteral("单据最多 99 行，有 %1 条物品未能加入！").arg(chosen.size() - fitting), kProgramTitle);
     }
-    m_grid.setCurrent(qMin(target, int(LineGridModel::kLines)), m_grid.layout().codeColumn);
 }
 
 void CatalogueLookup::writeLine(int line, const Record &record)

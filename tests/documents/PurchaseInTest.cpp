@@ -178,6 +178,19 @@ TEST_F(PurchaseWindow, SeveralMatchesOpenThePickerAndTheChoiceStaysOnTheLine)
     EXPECT_EQ(grid.currentColumn(), int(Price));
 }
 
+TEST_F(PurchaseWindow, SelectAllFillsLinesDownToLine99AndSaysWhatDidNotFit)
+{
+    TfrmIN_CG window(db.services);
+    window.show();
+    LineGrid &grid = *window.grid();
+    whenModalOpens([](QWidget *modal) { qobject_cast<PickerDialog *>(modal)->A1Click(); });
+    typeAndEnter(grid, 98, Code, "0"); // all four items match
+    EXPECT_EQ(grid.lines()->cell(98, Code), "A001");
+    EXPECT_EQ(grid.lines()->cell(99, Code), "A002");
+    EXPECT_EQ(db.dialogs.lastText(), "单据最多 99 行，有 2 条物品未能加入！");
+    EXPECT_EQ(grid.currentLine(), 99);
+}
+
 TEST_F(PurchaseWindow, AnItemAlreadyOnTheDocumentGetsOneMore)
 {
     TfrmIN_CG window(db.services);
