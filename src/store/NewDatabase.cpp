@@ -2,42 +2,31 @@
 
 #include "store/DatabaseError.h"
 #include "store/MenuTable.h"
+#include "store/SqlStatement.h"
 #include "store/Transaction.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QVariantList>
 
 namespace {
 
-void run(QSqlDatabase &database, const QString &statement, const QVariantList &values = {})
-{
-    QSqlQuery query(database);
-    bool ok = query.prepare(statement);
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    ok = ok && query.exec();
-    if (!ok)
-        throw DatabaseError(query.lastError().text() + QStringLiteral("\n") + statement);
-}
-
 void writeFirstRows(QSqlDatabase &database)
 {
     const QString yes = QStringLiteral("是");
-    run(database,
+    runStatement(database,
         QStringLiteral("INSERT INTO SUser (UName, UPass, Remark, thePY, theM, theD, theE) "
                        "VALUES (?, '', '', ?, ?, ?, ?)"),
         {QStringLiteral("系统管理员"), QStringLiteral("XTGLY"), yes, yes, yes});
 
     for (const MenuRight &right : menuRights()) {
-        run(database, QStringLiteral("INSERT INTO SMenu (MNum, MName) VALUES (?, ?)"),
+        runStatement(database, QStringLiteral("INSERT INTO SMenu (MNum, MName) VALUES (?, ?)"),
             {right.code, right.name});
-        run(database, QStringLiteral("INSERT INTO SLevel (UID, MNum) VALUES (1, ?)"), {right.code});
+        runStatement(database, QStringLiteral("INSERT INTO SLevel (UID, MNum) VALUES (1, ?)"), {right.code});
     }
 
-    run(database, QStringLiteral("INSERT INTO SUnit (UName) VALUES (?)"),
+    runStatement(database, QStringLiteral("INSERT INTO SUnit (UName) VALUES (?)"),
         {QStringLiteral("晴川朔禾信息科技有限公司")});
 
     const char *titles[] = {"物品申请单",     "物品采购入库单", "物品退货出库单",
@@ -45,16 +34,16 @@ void writeFirstRows(QSqlDatabase &database)
                             "物品调拨单",     "物品报损出库单", "物品报溢入库单"};
     const std::vector<DocumentTables> &kinds = documentTables();
     for (size_t i = 0; i < kinds.size(); ++i) {
-        run(database, QStringLiteral("INSERT INTO SDJ (theT, theName) VALUES (?, ?)"),
+        runStatement(database, QStringLiteral("INSERT INTO SDJ (theT, theName) VALUES (?, ?)"),
             {QString::fromLatin1(kinds[i].header), QString::fromUtf8(titles[i])});
     }
 
     const QString storage = QStringLiteral("物品仓库");
-    run(database, QStringLiteral("INSERT INTO SStorage (SName, Remark, thePY) VALUES (?, '', 'WPCK')"),
+    runStatement(database, QStringLiteral("INSERT INTO SStorage (SName, Remark, thePY) VALUES (?, '', 'WPCK')"),
         {storage});
-    run(database, QStringLiteral("INSERT INTO SLW (UID, SName) VALUES (1, ?)"), {storage});
+    runStatement(database, QStringLiteral("INSERT INTO SLW (UID, SName) VALUES (1, ?)"), {storage});
 
-    run(database,
+    runStatement(database,
         QStringLiteral("INSERT INTO SMRX (ID, theCK, theJBR, theCGR, theFKC, theTX, theGH, YJMin, "
                        "YJMax, thePZR, Z_LY, Z_JY, Z_GH, Z_DB, ImgPath) "
                        "VALUES (1, 1, '', '', 0, 1, 7, 0, 0, '', 0, 0, 0, 0, '')"));
@@ -66,7 +55,7 @@ void writeNewDatabase(QSqlDatabase database, SqlEngine engine)
 {
     Transaction transaction(database);
     for (const QString &statement : schemaStatements(engine))
-        run(database, statement);
+        runStatement(database, statement);
     writeFirstRows(database);
     transaction.commit();
 }

@@ -2,6 +2,7 @@
 
 #include "store/AppContext.h"
 #include "store/DatabaseError.h"
+#include "store/SqlStatement.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -13,27 +14,6 @@ int nextConnectionNumber()
 {
     static int number = 0;
     return ++number;
-}
-
-QSqlQuery prepared(const QSqlDatabase &database, const QString &statement,
-                   const QVariantList &values)
-{
-    QSqlQuery query(database);
-    if (!query.prepare(statement))
-        throw DatabaseError(query.lastError().text() + QStringLiteral("\n") + statement);
-    for (const QVariant &value : values) {
-        // An empty text field gives a null QString, which would bind as NULL and never
-        // equal ''. Text is bound as text; only an invalid QVariant means NULL.
-        const bool nullText = value.typeId() == QMetaType::QString && value.toString().isNull();
-        query.addBindValue(nullText ? QVariant(QStringLiteral("")) : value);
-    }
-    return query;
-}
-
-void execute(QSqlQuery &query, const QString &statement)
-{
-    if (!query.exec())
-        throw DatabaseError(query.lastError().text() + QStringLiteral("\n") + statement);
 }
 
 } // namespace
@@ -108,10 +88,7 @@ bool TfrmDM::myCheckData()
 
 QSqlQuery TfrmDM::select(const QString &statement, const QVariantList &values)
 {
-    QSqlQuery query = prepared(database(), statement, values);
-    query.setForwardOnly(true);
-    execute(query, statement);
-    return query;
+    return runStatement(database(), statement, values, ResultRows::ForwardOnly);
 }
 
 int TfrmDM::myRetCount(const QString &statement, const QVariantList &values)
@@ -125,8 +102,7 @@ int TfrmDM::myRetCount(const QString &statement, const QVariantList &values)
 
 void TfrmDM::myESQL(const QString &statement, const QVariantList &values)
 {
-    QSqlQuery query = prepared(database(), statement, values);
-    execute(query, statement);
+    runStatement(database(), statement, values);
 }
 
 int TfrmDM::insertRow(const QString &statement, const QVariantList &values)
@@ -153,8 +129,7 @@ QString TfrmDM::myRetAF(int articleId)
 std::unique_ptr<LookupModel> TfrmDM::lookup(const QString &statement, const QVariantList &values,
                                             int keyColumn, int shownColumn)
 {
-    QSqlQuery query = prepared(database(), statement, values);
-    execute(query, statement);
+    QSqlQuery query = runStatement(database(), statement, values);
     auto model = std::make_unique<LookupModel>(keyColumn, shownColumn);
     model->setQuery(std::move(query));
     while (model->canFetchMore())
