@@ -1,15 +1,7 @@
 #include "documents/Pickers.h"
 
+#include "store/SqlStatement.h"
 #include "store/TfrmDM.h"
-
-namespace {
-
-QString containing(const QString &text)
-{
-    return QLatin1Char('%') + text + QLatin1Char('%');
-}
-
-} // namespace
 
 QString itemTextCondition()
 {

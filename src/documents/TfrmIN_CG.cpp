@@ -192,13 +192,17 @@ void TfrmIN_CG::myStringLoad()
 void TfrmIN_CG::takeOverRequest(const QString &requestNumber)
 {
     TfrmDM &dm = m_services.dm;
-    if (dm.myRetCount(QStringLiteral("Select * from USQ  Where theNum=?"), {requestNumber}) == 1) {
-        QSqlQuery request = dm.select(QStringLiteral("Select theSQPro, theBGPro, Remark from USQ  Where theNum=?"),
-                                      {requestNumber});
-        request.next();
-        m_purchaser->setText(request.value(0).toString());
-        m_handler->setText(request.value(1).toString());
-        m_remark->setText(request.value(2).toString());
+    // The request's people and remark are taken over only when its number is unique.
+    QSqlQuery request = dm.select(QStringLiteral("Select theSQPro, theBGPro, Remark from USQ  Where theNum=?"),
+                                  {requestNumber});
+    if (request.next()) {
+        const QStringList values = {request.value(0).toString(), request.value(1).toString(),
+                                    request.value(2).toString()};
+        if (!request.next()) {
+            m_purchaser->setText(values[0]);
+            m_handler->setText(values[1]);
+            m_remark->setText(values[2]);
+        }
     }
     QSqlQuery lines = dm.select(
         QStringLiteral("select UArticle.theNum, AName, AStandard, AUnit, USQ_Bill.APrice, theCount, "
@@ -301,9 +305,9 @@ void TfrmIN_CG::reset()
 {
     m_supplierId->clear();
     m_supplierName->setFocus();
-    for (QLineEdit *box : {static_cast<QLineEdit *>(m_supplierName), m_phone, m_contact, m_address,
-                           m_supplierRemark, m_remark, static_cast<QLineEdit *>(m_purchaser),
-                           static_cast<QLineEdit *>(m_handler)})
+    const QList<QLineEdit *> boxes = {m_supplierName, m_phone, m_contact, m_address, m_supplierRemark,
+                                      m_remark, m_purchaser, m_handler};
+    for (QLineEdit *box : boxes)
         box->clear();
     myStringLoad();
 }

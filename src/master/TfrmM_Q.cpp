@@ -1,5 +1,6 @@
 #include "master/TfrmM_Q.h"
 
+#include "store/SqlStatement.h"
 #include "ui/DataGrid.h"
 
 #include <QFormLayout>
@@ -23,12 +24,12 @@ QString TfrmM_Q::statement(QVariantList &values) const
                                  "Remark as 备注 from UMerchant Where (ID>0)");
     if (!m_name->text().isEmpty()) {
         sql += QStringLiteral(" AND ((MName Like ?) OR (thePY Like ?))");
-        const QString pattern = QLatin1Char('%') + m_name->text() + QLatin1Char('%');
+        const QString pattern = containing(m_name->text());
         values << pattern << pattern;
     }
     if (!m_contact->text().isEmpty()) {
         sql += QStringLiteral(" AND (MProson Like ?)");
-        values << QLatin1Char('%') + m_contact->text() + QLatin1Char('%');
+        values << containing(m_contact->text());
     }
     return sql + QStringLiteral(" order by MName");
 }

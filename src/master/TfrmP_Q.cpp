@@ -1,5 +1,6 @@
 #include "master/TfrmP_Q.h"
 
+#include "store/SqlStatement.h"
 #include "store/TfrmDM.h"
 #include "ui/DataGrid.h"
 #include "ui/LookupComboBox.h"
@@ -33,7 +34,7 @@ QString TfrmP_Q::statement(QVariantList &values) const
     }
     if (!m_name->text().isEmpty()) {
         sql += QStringLiteral(" AND ((PName Like ?) OR (thePY Like ?))");
-        const QString pattern = QLatin1Char('%') + m_name->text() + QLatin1Char('%');
+        const QString pattern = containing(m_name->text());
         values << pattern << pattern;
     }
     return sql + QStringLiteral(" order by DName");

@@ -14,3 +14,10 @@ enum class ResultRows { Scrollable, ForwardOnly };
 QSqlQuery runStatement(const QSqlDatabase &database, const QString &statement,
                        const QVariantList &values = {},
                        ResultRows rows = ResultRows::Scrollable);
+
+// The LIKE pattern of the search boxes: rows whose column contains `text`. A "%" or "_"
+// typed by the user still acts as a wildcard, as it always has.
+inline QString containing(const QString &text)
+{
+    return QLatin1Char('%') + text + QLatin1Char('%');
+}

@@ -324,7 +324,7 @@ void MaintenanceWindow::ButSaveEditClick()
     for (const MaintenanceField &def : m_member.fields)
         m_grid->rows()->setValue(row, QString::fromUtf8(def.title), fieldText(QLatin1String(def.column)));
     if (m_member.hasPinyin && m_grid->rows()->column(QStringLiteral("thePY")) >= 0)
-        m_grid->rows()->setValue(row, QStringLiteral("thePY"), values.at(values.size() - 2));
+        m_grid->rows()->setValue(row, QStringLiteral("thePY"), PinyinCode(fieldText(m_member.nameColumn)));
     setState(State::Browse);
 }
 
