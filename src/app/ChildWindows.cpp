@@ -21,11 +21,6 @@ bool ChildWindows::isOpen(ChildKind kind) const
     return slot(kind).open;
 }
 
-QWidget *ChildWindows::window(ChildKind kind) const
-{
-    return slot(kind).window;
-}
-
 void ChildWindows::closeAll()
 {
     for (size_t i = 0; i < m_slots.size(); ++i) {

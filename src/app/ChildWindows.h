@@ -25,7 +25,6 @@ public:
     // Records `window` as the open window of `kind`; it is deleted when closed.
     void opened(ChildKind kind, QWidget *window);
     bool isOpen(ChildKind kind) const;
-    QWidget *window(ChildKind kind) const;
 
     // myfrmClose: closes every open child window, in the order of ChildKind.
     void closeAll();

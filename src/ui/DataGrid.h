@@ -26,10 +26,6 @@ public:
     int currentRowNumber() const;
     QVariant currentValue(const QString &title) const;
 
-    // The column sorted by the last title click and its direction; -1 before any click.
-    int sortedColumn() const { return m_sortedColumn; }
-    Qt::SortOrder sortOrder() const { return m_sortOrder; }
-
     // What a click on the title of `column` does.
     void titleClick(int column);
 

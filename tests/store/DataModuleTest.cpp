@@ -1,5 +1,6 @@
 // The data module: opening and checking the file, running statements, the lookups.
 #include "store/DatabaseError.h"
+#include "store/SqlDialect.h"
 #include "store/Transaction.h"
 #include "support/TestDatabase.h"
 
@@ -167,6 +168,21 @@ TEST(Transaction, LeavesNoRowBehindWhenAStatementFails)
         transaction.commit();
     }
     EXPECT_EQ(db.dm.myRetCount(QStringLiteral("select * from UAType")), 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST(SqlDialect, CountsWholeDaysToTodayAndGivesTodayAsText)
+{
+    TestDatabase db;
+    const QDate today = QDate::currentDate();
+    EXPECT_EQ(db.value("select " + todayText(db.dm.engine())).toString(), today.toString("yyyy-MM-dd"));
+    for (int days : {0, 1, 7, 400}) {
+        const QString date = today.addDays(-days).toString("yyyy-MM-dd");
+        EXPECT_EQ(db.value("select " + daysUntilToday(db.dm.engine(), "?"), {date}).toInt(), days) << days;
+    }
 }
 
 } // namespace
