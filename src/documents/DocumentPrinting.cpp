@@ -42,8 +42,9 @@ PrintedKind purchaseInPrint()
 {
     // The header joins supplier and storage: a document whose supplier was deleted
     // prints without header fields. (The joins are written one after the other: SQLite
-    // renames the columns of a bracketed join that share a name, "Remark:1".) The lines join their item loosely, so a line whose
-    // item was deleted still prints and still counts in the totals.
+    // renames the columns of a bracketed join that share a name, "Remark:1".) The lines
+    // join their item loosely, so a line whose item was deleted still prints and still
+    // counts in the totals.
     return {
         QStringLiteral("UIn_CG"),
         frxR_CG(),
