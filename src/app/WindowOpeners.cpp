@@ -6,6 +6,8 @@
 #include "master/TfrmDept.h"
 #include "master/TfrmM_Q.h"
 #include "master/TfrmP_Q.h"
+#include "stock/PeriodReportWindow.h"
+#include "stock/StatisticsWindow.h"
 #include "ui/MaintenanceWindow.h"
 
 void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
@@ -33,6 +35,28 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
     mainWindow.setWindowOpener(QStringLiteral("G2"), [&mainWindow, services] {
         mainWindow.openChild(ChildKind::SupplierQuery, new TfrmM_Q(services));
     });
+    const struct {
+        const char *item;
+        ChildKind kind;
+        QWidget *(*create)(AppServices);
+    } stockViews[] = {
+        {"N57", ChildKind::DailyReport, [](AppServices s) -> QWidget * { return new TfrmBB_D(s); }},
+        {"N58", ChildKind::MonthlyReport, [](AppServices s) -> QWidget * { return new TfrmBB_M(s); }},
+        {"N59", ChildKind::YearlyReport, [](AppServices s) -> QWidget * { return new TfrmBB_Y(s); }},
+        {"N40", ChildKind::PurchaseStatistics, [](AppServices s) -> QWidget * { return new TfrmTJ_CG(s); }},
+        {"T2", ChildKind::ReturnToSupplierStatistics,
+         [](AppServices s) -> QWidget * { return new TfrmTJ_TH(s); }},
+        {"N42", ChildKind::RequisitionStatistics, [](AppServices s) -> QWidget * { return new TfrmTJ_LY(s); }},
+        {"N43", ChildKind::LoanStatistics, [](AppServices s) -> QWidget * { return new TfrmTJ_JY(s); }},
+        {"N44", ChildKind::DamageStatistics, [](AppServices s) -> QWidget * { return new TfrmTJ_BS(s); }},
+        {"N54", ChildKind::SurplusStatistics, [](AppServices s) -> QWidget * { return new TfrmTJ_BY(s); }},
+    };
+    for (const auto &entry : stockViews) {
+        mainWindow.setWindowOpener(QLatin1String(entry.item), [&mainWindow, services, kind = entry.kind,
+                                                                 create = entry.create] {
+            mainWindow.openChild(kind, create(services));
+        });
+    }
     mainWindow.setWindowOpener(QStringLiteral("D1"), [&mainWindow, services] {
         TfrmDept dialog(services, &mainWindow);
         dialog.exec();
