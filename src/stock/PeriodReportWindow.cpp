@@ -96,10 +96,7 @@ QWidget *PeriodReportWindow::buildConditions()
     m_storage->setObjectName(QStringLiteral("DBLookupComboBox1"));
     m_storage->setMinimumWidth(120);
     m_storage->setLookup(m_services.dm.DBComStorage());
-    connect(m_storage, &QComboBox::currentIndexChanged, m_storageBox, [this](int index) {
-        if (index >= 0)
-            m_storageBox->setChecked(true);
-    });
+    connect(m_storage, &QComboBox::activated, m_storageBox, [this] { m_storageBox->setChecked(true); });
     row->addWidget(m_from);
     row->addWidget(new QLabel(QStringLiteral("至：")));
     row->addWidget(m_to);

@@ -115,9 +115,8 @@ QWidget *StatisticsWindow::buildFilters()
         m_first.lookup->setLookup(m_services.dm.DBComDepartment());
         // The person list follows the chosen department.
         m_second = lookupFilter(m_kind.personCaption, "CheckBox5", "DBLookupComboBox3");
-        connect(m_first.lookup, &QComboBox::currentIndexChanged, this, [this](int index) {
-            if (index >= 0)
-                m_second.lookup->setLookup(m_services.dm.DBComPerson(m_first.lookup->currentText()));
+        connect(m_first.lookup, &QComboBox::activated, this, [this] {
+            m_second.lookup->setLookup(m_services.dm.DBComPerson(m_first.lookup->currentText()));
         });
     }
     for (const LookupFilter &filter : {m_first, m_second}) {
@@ -137,10 +136,7 @@ StatisticsWindow::LookupFilter StatisticsWindow::lookupFilter(const QString &cap
     filter.box->setObjectName(QLatin1String(boxName));
     filter.lookup->setObjectName(QLatin1String(lookupName));
     filter.lookup->setMinimumWidth(100);
-    connect(filter.lookup, &QComboBox::currentIndexChanged, filter.box, [box = filter.box](int index) {
-        if (index >= 0)
-            box->setChecked(true);
-    });
+    connect(filter.lookup, &QComboBox::activated, filter.box, [box = filter.box] { box->setChecked(true); });
     return filter;
 }
 
