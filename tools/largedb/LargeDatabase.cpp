@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -564,8 +565,14 @@ void writeLargeDatabase(const QString &fileName, const LargeDatabaseOptions &opt
 
 QString ensureLargeDatabase(const QString &fileName, const LargeDatabaseOptions &options)
 {
-    if (!QFileInfo::exists(fileName))
-        writeLargeDatabase(fileName, options);
+    if (QFileInfo::exists(fileName))
+        return fileName;
+    // Written under a name of its own and then renamed, so that two benchmark runs
+    // starting together never read a half-written file; the loser drops its copy.
+    const QString part = fileName + QStringLiteral(".part-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    writeLargeDatabase(part, options);
+    if (!QFile::rename(part, fileName))
+        QFile::remove(part);
     return fileName;
 }
 
