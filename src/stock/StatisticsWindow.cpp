@@ -3,6 +3,7 @@
 #include "stock/UnusedLists.h"
 #include "store/AppContext.h"
 #include "store/Numbers.h"
+#include "store/SqlStatement.h"
 #include "store/TfrmDM.h"
 #include "ui/DataGrid.h"
 #include "ui/LookupComboBox.h"
@@ -200,7 +201,8 @@ void StatisticsWindow::run()
     const StatisticsFilter current = filter();
     const QStringList &storages = m_services.context.UserStorages;
     const BoundStatement rows = statisticsStatement(m_kind, current, storages);
-    QSqlQuery query = m_services.dm.select(rows.sql, rows.values);
+    // Read once from top to bottom: over years of documents the rows are many.
+    QSqlQuery query = runStatement(m_services.dm.database(), rows.sql, rows.values, ResultRows::ForwardOnly);
     m_grid->load(query);
     for (int column = 0; column < m_kind.gridWidths.size(); ++column)
         m_grid->setColumnWidth(column, m_kind.gridWidths[column]);
