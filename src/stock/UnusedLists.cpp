@@ -36,6 +36,7 @@ UnusedListDialog::UnusedListDialog(AppServices services, const QString &caption,
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->setTitleSorting(true);
     m_count->setObjectName(QStringLiteral("Label1"));
+    m_count->setMinimumWidth(160);
     auto *excel = new QPushButton(QStringLiteral("Excel"));
     excel->setObjectName(QStringLiteral("BitBtn1"));
     auto *quit = new QPushButton(QStringLiteral("退出"));

@@ -8,6 +8,7 @@
 #include "ui/LookupComboBox.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QJsonArray>
 #include <QLabel>
@@ -362,6 +363,7 @@ TEST_F(Statistics, Screenshots)
     TfrmTJ_LY window(db.services);
     TfrmW_P persons(db.services, "未领用人员", unusedPersonsStatement(window.kind(), std::nullopt));
     persons.show();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(saveScreenshot(persons, "statistics_unused_persons"));
 }
 
