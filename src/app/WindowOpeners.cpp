@@ -5,6 +5,7 @@
 #include "master/ArticleMembers.h"
 #include "master/ReferenceMembers.h"
 #include "master/TfrmArticle_M.h"
+#include "master/TfrmArticle_Q.h"
 #include "master/TfrmDept.h"
 #include "master/TfrmM_Q.h"
 #include "master/TfrmP_Q.h"
@@ -32,6 +33,9 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
     }
     mainWindow.setWindowOpener(QStringLiteral("A1"), [&mainWindow, services] {
         mainWindow.openChild(ChildKind::Items, new TfrmArticle_M(services));
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N34"), [&mainWindow, services] {
+        mainWindow.openChild(ChildKind::ItemQuery, new TfrmArticle_Q(services));
     });
     mainWindow.setWindowOpener(QStringLiteral("R4"), [&mainWindow, services] {
         mainWindow.openChild(ChildKind::PersonQuery, new TfrmP_Q(services));
