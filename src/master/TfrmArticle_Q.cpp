@@ -1,5 +1,6 @@
 #include "master/TfrmArticle_Q.h"
 
+#include "labels/ItemLabels.h"
 #include "master/ArticleFilter.h"
 #include "master/ArticleRules.h"
 #include "master/TfrmA_M.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 
 namespace {
 
@@ -53,9 +55,12 @@ TfrmArticle_Q::TfrmArticle_Q(AppServices services, QWidget *parent)
     conditions()->addRow(QStringLiteral("货位名称："), m_place);
     for (QLineEdit *edit : {m_name, m_standard, m_remark, m_code})
         connect(edit, &QLineEdit::returnPressed, this, &SearchWindow::BitBtn1Click);
-    addResultButton(QStringLiteral("条码"), QStringLiteral("BitBtn4"));
-    addResultButton(QStringLiteral("A4 条码"), QStringLiteral("BitBtn5"));
-    addResultButton(QStringLiteral("二维码"), QStringLiteral("BitBtn6"));
+    connect(addResultButton(QStringLiteral("条码"), QStringLiteral("BitBtn4")), &QPushButton::clicked, this,
+            [this] { PrintWPTM(m_services, this, m_condition); });
+    connect(addResultButton(QStringLiteral("A4 条码"), QStringLiteral("BitBtn5")), &QPushButton::clicked, this,
+            [this] { PrintWPTMA4(m_services, this, m_condition); });
+    connect(addResultButton(QStringLiteral("二维码"), QStringLiteral("BitBtn6")), &QPushButton::clicked, this,
+            &TfrmArticle_Q::printQrLabel);
 
     grid()->setTitleSorting(true);
     grid()->setToolTip(QStringLiteral("亲，鼠标右键 有惊喜哟！"));
@@ -133,6 +138,13 @@ void TfrmArticle_Q::showResult()
 int TfrmArticle_Q::currentId() const
 {
     return grid()->currentValue(QStringLiteral("ID")).toInt();
+}
+
+void TfrmArticle_Q::printQrLabel()
+{
+    const auto value = [this](const char *title) { return grid()->currentValue(QString::fromUtf8(title)).toString(); };
+    ::printQrLabel(m_services, this,
+                   {value("物品编码"), value("物品分类"), value("物品名称"), value("规格型号"), value("单位"), value("单价")});
 }
 
 void TfrmArticle_Q::modifyItem()

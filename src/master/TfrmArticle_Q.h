@@ -25,6 +25,7 @@ public Q_SLOTS:
     void modifyPinyin();
     void deleteItem();
     void deleteAll();
+    void printQrLabel(); // "二维码" of the current row
 
 protected:
     QString statement(QVariantList &values) const override;

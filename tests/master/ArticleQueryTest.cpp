@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -171,6 +172,32 @@ TEST_F(ArticleQuery, ExportWritesTheTitledItemSheet)
     EXPECT_EQ(lines[0], "序号|物品编码|物品分类|物品名称|规格型号|单位|单价|备注|货位名称");
     EXPECT_EQ(lines[1], "1|4|办公用品|100%纸|A4|包|3|None|A-01");
     EXPECT_TRUE(lines[2].startsWith("landscape 30")) << lines[2].toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ArticleQuery, LabelButtonsPrintTheSearchAndTheCurrentItem)
+{
+    list("DBLookupComboBox1")->setKeyValue("工具");
+    search();
+    int labelPages = 0;
+    db.dialogs.onPreview = [&](const std::function<void(QPrinter *)> &paint) {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(db.folder.filePath("preview.pdf"));
+        paint(&printer);
+        ++labelPages;
+    };
+    button("BitBtn4")->click();
+    button("BitBtn5")->click();
+    choose("扳手");
+    button("BitBtn6")->click();
+    EXPECT_EQ(db.dialogs.previews, 3);
+    EXPECT_EQ(labelPages, 3);
+    EXPECT_TRUE(QFile::exists(db.context.AppDir + "Image/3.bmp"));
+    EXPECT_TRUE(db.dialogs.messages.isEmpty()) << db.dialogs.lastText().toStdString();
 }
 
 } // namespace
