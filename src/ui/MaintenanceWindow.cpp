@@ -173,9 +173,22 @@ QWidget *MaintenanceWindow::field(const QString &column) const
 QString MaintenanceWindow::fieldText(const QString &column) const
 {
     QWidget *editor = m_fields.value(column);
-    if (auto *list = qobject_cast<LookupComboBox *>(editor))
-        return list->currentIndex() >= 0 ? list->currentText() : QString();
+    if (auto *list = qobject_cast<LookupComboBox *>(editor)) {
+        if (list->currentIndex() >= 0)
+            return list->currentText();
+        // A value the list no longer holds (its row was deleted) stays on a modified row.
+        return m_state == State::Modifying ? storedText(column) : QString();
+    }
     return static_cast<QLineEdit *>(editor)->text().trimmed();
+}
+
+QString MaintenanceWindow::storedText(const QString &column) const
+{
+    for (const MaintenanceField &def : m_member.fields) {
+        if (column == QLatin1String(def.column))
+            return m_grid->currentValue(QString::fromUtf8(def.title)).toString();
+    }
+    return {};
 }
 
 void MaintenanceWindow::setFieldText(const QString &column, const QString &text)

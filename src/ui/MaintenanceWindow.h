@@ -45,6 +45,8 @@ private:
     void setState(State state);
     void showCurrentRow();
     QString fieldText(const QString &column) const;
+    // The current row's value of a column as the grid shows it.
+    QString storedText(const QString &column) const;
     void setFieldText(const QString &column, const QString &text);
     bool checkRequired();
     QVariantList fieldValues() const;

@@ -210,3 +210,20 @@ TEST_F(ArticleWindows, CategoriesRefuseDuplicatesAndLeaveTheirNameOnItems)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ArticleWindows, ModifyingKeepsACategoryTheListNoLongerHolds)
+{
+    addArticle(db, {QStringLiteral("A-1"), QStringLiteral("扳手"), QStringLiteral("旧分类"), QStringLiteral("3"),
+                    QStringLiteral("旧货位")});
+    TfrmArticle_M window(db.services);
+    click(window, "ButMed");
+    type(window, "AName", QStringLiteral("活动扳手"));
+    click(window, "ButSaveEdit");
+    EXPECT_EQ(db.value("select AType from UArticle").toString(), QStringLiteral("旧分类"));
+    EXPECT_EQ(db.value("select PName from UArticle").toString(), QStringLiteral("旧货位"));
+    EXPECT_EQ(db.value("select AName from UArticle").toString(), QStringLiteral("活动扳手"));
+}
+
+} // namespace
