@@ -7,37 +7,23 @@
 
 #include <QMenu>
 
-namespace {
-
-void showWarningLimits(AppServices &services, QWidget *parent, int articleId)
-{
-    TfrmA_YJ(services, articleId, parent).exec();
-}
-
-void showAllPictures(AppServices &services, QWidget *parent, int)
-{
-    showPictureList(services, parent, {});
-}
-
-} // namespace
-
 TfrmArticle_M::TfrmArticle_M(AppServices services, QWidget *parent)
     : MaintenanceWindow(services, articleMember(), parent), m_services(services), m_menu(new QMenu(this))
 {
     m_menu->setObjectName(QStringLiteral("PopupMenu1"));
-    addItemAction(QStringLiteral("附件管理 &A"), "A1", [](AppServices &s, QWidget *parent, int id) {
-        showAccessories(s, parent, id);
-        static_cast<TfrmArticle_M *>(parent)->Ref();
+    addItemAction(QStringLiteral("附件管理 &A"), "A1", [this](int id) {
+        showAccessories(m_services, this, id);
+        Ref();
     });
     m_menu->addSeparator();
-    addItemAction(QStringLiteral("预警设置 &Y"), "Y1", showWarningLimits);
+    addItemAction(QStringLiteral("预警设置 &Y"), "Y1", [this](int id) { TfrmA_YJ(m_services, id, this).exec(); });
     m_menu->addSeparator();
-    addItemAction(QStringLiteral("图片管理 &P"), "P1", showPictureManager);
-    addItemAction(QStringLiteral("查看图片 &K"), "K1", showPictureViewer);
-    addItemAction(QStringLiteral("图片列表 &L"), "L1", showAllPictures);
+    addItemAction(QStringLiteral("图片管理 &P"), "P1", [this](int id) { showPictureManager(m_services, this, id); });
+    addItemAction(QStringLiteral("查看图片 &K"), "K1", [this](int id) { showPictureViewer(m_services, this, id); });
+    addItemAction(QStringLiteral("图片列表 &L"), "L1", [this](int) { showPictureList(m_services, this, {}); });
     m_menu->addSeparator();
-    addItemAction(QStringLiteral("文件上传 &F"), "F1", showFileUpload);
-    addItemAction(QStringLiteral("文件下载 &D"), "D1", showFileDownload);
+    addItemAction(QStringLiteral("文件上传 &F"), "F1", [this](int id) { showFileUpload(m_services, this, id); });
+    addItemAction(QStringLiteral("文件下载 &D"), "D1", [this](int id) { showFileDownload(m_services, this, id); });
 
     grid()->setToolTip(QStringLiteral("亲，鼠标右键 有惊喜哟！"));
     grid()->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -45,13 +31,12 @@ TfrmArticle_M::TfrmArticle_M(AppServices services, QWidget *parent)
             [this](const QPoint &at) { m_menu->popup(grid()->viewport()->mapToGlobal(at)); });
 }
 
-void TfrmArticle_M::addItemAction(const QString &caption, const char *name,
-                                  void (*action)(AppServices &, QWidget *, int))
+void TfrmArticle_M::addItemAction(const QString &caption, const char *name, std::function<void(int)> action)
 {
     QAction *entry = m_menu->addAction(caption);
     entry->setObjectName(QLatin1String(name));
     connect(entry, &QAction::triggered, this, [this, action] {
         if (currentId() > 0)
-            action(m_services, this, currentId());
+            action(currentId());
     });
 }

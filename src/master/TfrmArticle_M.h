@@ -2,6 +2,8 @@
 
 #include "ui/MaintenanceWindow.h"
 
+#include <functional>
+
 class QMenu;
 
 // "物品管理": the item maintenance window, with the pop-up of the item grid that opens
@@ -15,7 +17,7 @@ public:
 
 private:
     // Adds a pop-up entry that runs `action` on the current item, when there is one.
-    void addItemAction(const QString &caption, const char *name, void (*action)(AppServices &, QWidget *, int));
+    void addItemAction(const QString &caption, const char *name, std::function<void(int articleId)> action);
 
     AppServices m_services;
     QMenu *m_menu;

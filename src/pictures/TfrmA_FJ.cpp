@@ -36,11 +36,10 @@ QPushButton *button(const QString &caption, const char *name)
 } // namespace
 
 TfrmA_FJ::TfrmA_FJ(AppServices services, int articleId, QWidget *parent)
-    : QDialog(parent), m_services(services), m_articleId(articleId),
-      m_caption(itemCaption(services.dm, articleId)), m_grid(new DataGrid)
+    : QDialog(parent), m_services(services), m_articleId(articleId), m_grid(new DataGrid)
 {
     setObjectName(QStringLiteral("frmA_FJ"));
-    setWindowTitle(m_caption + QStringLiteral(" 附件管理"));
+    setWindowTitle(itemCaption(services.dm, articleId) + QStringLiteral(" 附件管理"));
     auto *name = lineEdit("Edit1", 30);
     auto *count = lineEdit("Edit2", 3);
     count->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), count));

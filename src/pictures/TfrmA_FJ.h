@@ -28,6 +28,5 @@ private:
 
     AppServices m_services;
     int m_articleId;
-    QString m_caption;
     DataGrid *m_grid;
 };

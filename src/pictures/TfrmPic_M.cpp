@@ -60,10 +60,10 @@ TfrmPic_M::TfrmPic_M(AppServices services, const QString &caption, const QString
     layout->addWidget(scroll, 1);
     layout->addLayout(bar);
     resize(800, 600);
-    show(m_pictureFile);
+    showPicture(m_pictureFile);
 }
 
-void TfrmPic_M::show(const QString &file)
+void TfrmPic_M::showPicture(const QString &file)
 {
     const QPixmap pixmap(file);
     m_picture->setPixmap(pixmap);
@@ -85,7 +85,7 @@ void TfrmPic_M::openPicture()
     if (file.isEmpty())
         return;
     m_chosenFile = file;
-    show(file);
+    showPicture(file);
 }
 
 void TfrmPic_M::upload()
@@ -93,7 +93,7 @@ void TfrmPic_M::upload()
     if (m_chosenFile.isEmpty())
         return;
     report(uploadPicture(m_chosenFile, m_pictureFile), QStringLiteral("图片上传 成功！"));
-    show(m_pictureFile);
+    showPicture(m_pictureFile);
 }
 
 void TfrmPic_M::compress()
@@ -102,7 +102,7 @@ void TfrmPic_M::compress()
         return;
     report(compressPicture(m_pictureFile, int(parseWholeNumber(m_percent->text()).value_or(0))),
            QStringLiteral("图片压缩 成功！"));
-    show(m_pictureFile);
+    showPicture(m_pictureFile);
 }
 
 void TfrmPic_M::deletePicture()
@@ -112,5 +112,5 @@ void TfrmPic_M::deletePicture()
     if (!m_services.dialogs.question(this, QStringLiteral("确认要删除吗？该删除将不可恢复！"), QStringLiteral("删除")))
         return;
     report(::deletePicture(m_pictureFile), QStringLiteral("图片删除 成功！"));
-    show(m_pictureFile);
+    showPicture(m_pictureFile);
 }

@@ -26,7 +26,7 @@ public Q_SLOTS:
     void deletePicture();
 
 private:
-    void show(const QString &file);
+    void showPicture(const QString &file);
     // Reports a failure, or the success message when `failure` is empty.
     void report(const QString &failure, const QString &success);
 
