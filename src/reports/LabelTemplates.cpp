@@ -78,6 +78,7 @@ ReportTemplate frxR_ZDY()
     const auto line = [](double left, double top, double width, const char *caption, const char *column) {
         TextBox text = box(units(left, top, width, 15),
                            QString::fromUtf8(caption) + QStringLiteral("[%1.%2]").arg(kQrLabelSet, QLatin1String(column)));
+        text.alignment = Qt::AlignLeft | Qt::AlignTop;
         return text;
     };
     report.pageHeader = Band{35,

@@ -151,7 +151,8 @@ void ReportRenderer::drawText(QPainter &painter, const TextBox &box, const QRect
     painter.save();
     painter.setClipRect(area);
     const double inset = pixels(painter, kTextInset);
-    painter.drawText(area.adjusted(inset, 0, -inset, 0), int(box.alignment | Qt::AlignVCenter), text);
+    const Qt::Alignment vertical = box.alignment & Qt::AlignVertical_Mask ? Qt::Alignment() : Qt::AlignVCenter;
+    painter.drawText(area.adjusted(inset, 0, -inset, 0), int(box.alignment | vertical), text);
     painter.restore();
 }
 

@@ -19,7 +19,7 @@ struct TextBox {
     enum class Kind { Text, Code39, Picture };
     QRectF rect;            // millimetres from the top-left of its band
     QString text;
-    Qt::Alignment alignment = Qt::AlignLeft; // horizontal; text is always centred vertically
+    Qt::Alignment alignment = Qt::AlignLeft; // without a vertical flag, text is centred vertically
     QString format;         // how numbers show: "%2.2n", "%g" or empty for as stored
     double fontPoints = 9;
     bool bold = false;
