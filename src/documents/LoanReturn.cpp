@@ -9,15 +9,17 @@
 #include "store/Transaction.h"
 #include "ui/LineGridModel.h"
 
+#include <QHash>
+
 namespace LoanReturn {
 
 using namespace DocumentLines;
 
 namespace {
 
-CheckFailure returnsTooMuch(const LineGridModel &lines, int line)
+QString returnsTooMuch(const LineGridModel &lines, int line)
 {
-    return {lineLabel(lines, line) + QStringLiteral(" 的归还数大于借用数！"), kGrid};
+    return lineLabel(lines, line) + QStringLiteral(" 的归还数大于借用数！");
 }
 
 // The issue line table named in a line: only the two tables that hold issue lines
@@ -32,13 +34,24 @@ QString sourceTable(const LineGridModel &lines, int line)
     throw InputError(QStringLiteral("%1 不是借用或领用明细：%2").arg(lineLabel(lines, line), table));
 }
 
-// What the issue line has still out now.
-double stillOut(TfrmDM &dm, const QString &table, const QString &lineId)
+// The first line that, with the lines above it on the same issue line, returns more
+// than that issue line has still out now, or 0.
+int lineReturningTooMuch(TfrmDM &dm, const LineGridModel &lines, const QList<int> &filled)
 {
-    QSqlQuery query = dm.select(
-        QStringLiteral("select theCount - coalesce(GHCount, 0) from %1 where ID=?").arg(table),
-        {lineId.toInt()});
-    return query.next() ? roundMoney(query.value(0).toDouble()) : 0.0;
+    QHash<QString, double> returned; // "table|ID" → quantity of the lines so far
+    for (int line : filled) {
+        const QString table = sourceTable(lines, line);
+        const QString issueLine = lines.cell(line, SourceLineId);
+        QSqlQuery query = dm.select(
+            QStringLiteral("select theCount - coalesce(GHCount, 0) from %1 where ID=?").arg(table),
+            {issueLine.toInt()});
+        const double stillOut = query.next() ? roundMoney(query.value(0).toDouble()) : 0.0;
+        double &sum = returned[table + QLatin1Char('|') + issueLine];
+        sum = roundMoney(sum + cellNumber(lines, line, Quantity));
+        if (sum > stillOut)
+            return line;
+    }
+    return 0;
 }
 
 // The columns and joins of the open-issue lookup over one kind of issue.
@@ -114,7 +127,7 @@ void writeLine(LineGridModel &lines, int line, IssueKind kind, const RecordValue
     lines.setCell(line, SourceLineId, text("ID"));
 }
 
-std::optional<CheckFailure> check(const Header &header, const LineGridModel &lines)
+std::optional<CheckFailure> check(AppServices &services, const Header &header, const LineGridModel &lines)
 {
     if (header.returner.isEmpty())
         return CheckFailure{QStringLiteral("归还人 不能为空！请选择 归还人！"), QStringLiteral("Edit2")};
@@ -125,42 +138,41 @@ std::optional<CheckFailure> check(const Header &header, const LineGridModel &lin
         return CheckFailure{QStringLiteral("归还明细 不能为空！"), kGrid};
     if (std::optional<CheckFailure> failure = checkQuantities(lines, filled))
         return failure;
-    for (int line : filled) {
-        if (cellNumber(lines, line, Quantity) > cellNumber(lines, line, Returnable))
-            return returnsTooMuch(lines, line);
-    }
+    if (const int line = lineReturningTooMuch(services.dm, lines, filled))
+        return CheckFailure{returnsTooMuch(lines, line), kGrid};
     return std::nullopt;
 }
 
-SaveResult save(AppServices &services, const Header &header, const LineGridModel &lines)
+QString save(AppServices &services, const Header &header, const LineGridModel &lines)
 {
     TfrmDM &dm = services.dm;
     Transaction transaction(dm.database());
+    const QList<int> filled = itemLines(lines);
+    if (const int line = lineReturningTooMuch(dm, lines, filled))
+        throw InputError(returnsTooMuch(lines, line));
     const QString num = dm.NewNum(QStringLiteral("UIn_GH"));
     dm.myESQL(QStringLiteral("insert into UIn_GH(theNum,theGHPro,theBGPro,myDate,theUser,Remark,theDate,theDel) "
                              "Values(?,?,?,?,?,?,?,0)"),
               {num, header.returner, header.handler, header.date, services.context.CurUserName,
                header.remark, services.context.LoginDate});
     int saved = 0;
-    for (int line : itemLines(lines)) {
+    for (int line : filled) {
         const QString table = sourceTable(lines, line);
-        const QString sourceLine = lines.cell(line, SourceLineId);
+        const QString issueLine = lines.cell(line, SourceLineId);
         const double quantity = cellNumber(lines, line, Quantity);
-        if (quantity > stillOut(dm, table, sourceLine))
-            return {{}, returnsTooMuch(lines, line)}; // the transaction rolls back
         const QString itemId = lines.cell(line, ItemId);
         const QString storageId = lines.cell(line, StorageId);
         dm.myESQL(QStringLiteral("Update %1 Set GHCount=round(coalesce(GHCount, 0)+?, 4) where ID=?").arg(table),
-                  {quantity, sourceLine.toInt()});
+                  {quantity, issueLine.toInt()});
         dm.SaveWare(itemId, numberText(quantity), storageId);
         dm.myESQL(QStringLiteral("insert into UIn_GH_Bill(theNum,AID,SID,theCount,Remark,myID,theDel,JYID,JYT) "
                                  "Values(?,?,?,?,?,?,0,?,?)"),
                   {num, itemId.toInt(), storageId.toInt(), quantity, lines.cell(line, Remark), ++saved,
-                   sourceLine.toInt(), table});
+                   issueLine.toInt(), table});
         dm.mySaveUWList(LedgerKind::LoanReturn, num, storageId, itemId, numberText(quantity), QStringLiteral("0"));
     }
     transaction.commit();
-    return {num, std::nullopt};
+    return num;
 }
 
 } // namespace LoanReturn

@@ -60,20 +60,16 @@ struct Header {
 };
 
 // The checks of a save, in order: returner, handler, at least one line, quantities
-// above 0 and not above what was still out when the line was filled.
-std::optional<CheckFailure> check(const Header &header, const LineGridModel &lines);
-
-// The outcome of a save: the new number, or the refusal of a line that returns more
-// than its issue line still has out as it stands inside the save (another return may
-// have been saved since the line was filled). A refused save writes nothing.
-struct SaveResult {
-    QString number;
-    std::optional<CheckFailure> refusal;
-};
+// above 0, and no issue line given back more than it has still out now (the figure
+// shown when the line was filled may be stale).
+std::optional<CheckFailure> check(AppServices &services, const Header &header, const LineGridModel &lines);
 
 // Writes the checked document in one transaction: number, header, and per line the
 // issue line's returned count, the balance of the storage it was issued from, the
-// line with its issue line, and the ledger row "归还入库".
-SaveResult save(AppServices &services, const Header &header, const LineGridModel &lines);
+// line with its issue line, and the ledger row "归还入库". What each issue line has
+// still out is read again inside the transaction: a line that returns more throws
+// InputError with code + " " + name + " 的归还数大于借用数！" and nothing is written.
+// Returns the number.
+QString save(AppServices &services, const Header &header, const LineGridModel &lines);
 
 } // namespace LoanReturn
