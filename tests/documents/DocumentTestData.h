@@ -5,8 +5,12 @@
 #include "support/TestDatabase.h"
 #include "ui/LineGridModel.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QSqlRecord>
 #include <QStringList>
+#include <QTimer>
+#include <functional>
 
 struct DocumentTestData {
     TestDatabase db;
@@ -62,4 +66,10 @@ inline void setLine(LineGridModel &lines, int line, const QStringList &cells)
 {
     for (int column = 0; column < cells.size(); ++column)
         lines.setCell(line, 1 + column, cells[column]);
+}
+
+// Runs `answer` on the next modal dialog that opens.
+inline void whenModalOpens(std::function<void(QWidget *)> answer)
+{
+    QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
 }
