@@ -189,6 +189,11 @@ TEST_F(OverviewListsTest, ColumnsTitlesWidthsAndHiddenColumns)
     EXPECT_EQ(loans.rows()->value(0, "借用人").toString(), "O'Brien");
     EXPECT_EQ(loans.rows()->value(3, "借用人").toString(), "张三");
     EXPECT_EQ(loans.rows()->data(loans.rows()->index(1, 11)).toString(), "99999.99");
+    loans.titleClick(loans.rows()->column("物品名称")); // 100%棉手套 first, then 办公纸 (bàn)
+    EXPECT_EQ(loans.rows()->value(0, "物品名称").toString(), "100%棉手套");
+    EXPECT_EQ(loans.rows()->value(3, "物品名称").toString(), "办公纸");
+    loans.resize(1200, 420);
+    saveScreenshot(loans, "overview_loan_list_sorted");
 }
 
 } // namespace
