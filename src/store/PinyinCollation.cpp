@@ -99,11 +99,25 @@ char32_t nextCodePoint(const unsigned char *&at, const unsigned char *end)
     return code;
 }
 
+bool isContinuation(const unsigned char *text, int size, int at)
+{
+    return at < size && (text[at] & 0xC0) == 0x80;
+}
+
 int compareUtf8(const unsigned char *left, int leftSize, const unsigned char *right, int rightSize)
 {
     const std::vector<std::uint16_t> &ranks = hanRanks();
     const unsigned char *leftEnd = left + leftSize;
     const unsigned char *rightEnd = right + rightSize;
+    // Identical leading bytes weigh the same (a list sorts many equal names): start at
+    // the first difference, backed up to the start of its character.
+    int same = 0;
+    while (same < leftSize && same < rightSize && left[same] == right[same])
+        ++same;
+    while (same > 0 && (isContinuation(left, leftSize, same) || isContinuation(right, rightSize, same)))
+        --same;
+    left += same;
+    right += same;
     while (left < leftEnd && right < rightEnd) {
         if (*left < 0x80 && *right < 0x80) { // the common case: plain ASCII
             if (*left != *right)

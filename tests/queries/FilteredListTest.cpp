@@ -177,6 +177,10 @@ TEST(PinyinOrder, ChineseNamesSortByPinyinThenCodePoint)
               [](const QString &a, const QString &b) { return comparePinyin(a, b) < 0; });
     EXPECT_EQ(names, QStringList({"123", "Zoe", "阿姨", "安娜", "陈七", "李四", "王五", "张三", "赵六"}));
     EXPECT_LT(comparePinyin("张", "张三"), 0);
+    // A shared beginning decides nothing: 大 da before 师 shi, 三 san before 四 si.
+    EXPECT_LT(comparePinyin("北京大学", "北京师范"), 0);
+    EXPECT_GT(comparePinyin("张四", "张三"), 0);
+    EXPECT_LT(comparePinyin("张三a", "张三b"), 0);
     EXPECT_EQ(comparePinyin("北京", "北京"), 0);
 }
 
