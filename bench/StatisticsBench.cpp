@@ -65,11 +65,11 @@ void BM_StatisticsRun(benchmark::State &state)
     int rows = 0;
     for (auto _ : state) {
         const BoundStatement grouped = statisticsStatement(kind, filter, db.context.UserStorages);
-        QSqlQuery query = runStatement(db.dm.database(), grouped.sql, grouped.values, ResultRows::ForwardOnly);
+        QSqlQuery query = runStatement(db.dm.database(), grouped.text, grouped.values, ResultRows::ForwardOnly);
         RowsModel model;
         model.load(query);
         const BoundStatement totals = statisticsTotalsStatement(kind, filter, db.context.UserStorages);
-        QSqlQuery sums = db.dm.select(totals.sql, totals.values);
+        QSqlQuery sums = db.dm.select(totals.text, totals.values);
         sums.next();
         rows = model.rowCount();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Schema.h"
+#include "store/SqlStatement.h"
 
 #include <QList>
 #include <QString>
@@ -56,12 +57,6 @@ struct ListSum {
     QString title;      // the alias; the export's totals row finds it by this name
     QString label;      // e.g. "金额："
     SumFormat format = SumFormat::Number;
-};
-
-// A bound statement: its text and the values of its "?" in order.
-struct BoundStatement {
-    QString text;
-    QVariantList values;
 };
 
 // Which way a title click sorts.

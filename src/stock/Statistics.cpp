@@ -263,7 +263,7 @@ BoundStatement statisticsStatement(const StatisticsKind &kind, const StatisticsF
 {
     BoundStatement statement;
     const QString grouping = groupColumns(kind, false).join(QLatin1Char(','));
-    statement.sql = QStringLiteral("SELECT ") + (shownColumns(kind) + sumColumns(kind)).join(QLatin1Char(','))
+    statement.text = QStringLiteral("SELECT ") + (shownColumns(kind) + sumColumns(kind)).join(QLatin1Char(','))
                     + linesAndConditions(kind, filter, userStorages, statement.values)
                     + QStringLiteral(" GROUP BY ") + grouping + QStringLiteral(" ORDER BY ") + grouping;
     return statement;
@@ -273,7 +273,7 @@ BoundStatement statisticsTotalsStatement(const StatisticsKind &kind, const Stati
                                          const QStringList &userStorages)
 {
     BoundStatement statement;
-    statement.sql = QStringLiteral("SELECT ") + sumColumns(kind).join(QLatin1Char(','))
+    statement.text = QStringLiteral("SELECT ") + sumColumns(kind).join(QLatin1Char(','))
                     + linesAndConditions(kind, filter, userStorages, statement.values);
     return statement;
 }
@@ -283,7 +283,7 @@ BoundStatement statisticsTotalsStatement(const StatisticsKind &kind, const Stati
 BoundStatement unusedItemsStatement(const StatisticsKind &kind, const std::optional<DateSpan> &dates)
 {
     BoundStatement statement;
-    statement.sql =
+    statement.text =
         QStringLiteral("SELECT theNum AS 物品编码,AType AS 物品分类,AName AS 物品名称,"
                        "AStandard AS 规格型号,AUnit AS 单位,APrice AS 单价,Remark AS 备注 "
                        "FROM UArticle WHERE (ID > 0) AND NOT EXISTS (SELECT 1 FROM %1 H "
@@ -296,7 +296,7 @@ BoundStatement unusedItemsStatement(const StatisticsKind &kind, const std::optio
 BoundStatement unusedPersonsStatement(const StatisticsKind &kind, const std::optional<DateSpan> &dates)
 {
     BoundStatement statement;
-    statement.sql =
+    statement.text =
         QStringLiteral("SELECT DName AS 部门名称,PName AS 人员姓名,theJob AS 职务,thePhone AS 联系方式,"
                        "theIDCard AS 身份证号,theAddress AS 住址,Remark AS 备注 "
                        "FROM SPerson WHERE (ID > 0) AND NOT EXISTS (SELECT 1 FROM %1 H "

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sheets/SheetExport.h"
+#include "store/SqlStatement.h"
 
 #include <QList>
 #include <QString>
@@ -63,12 +64,6 @@ struct StatisticsFilter {
     std::optional<QString> person;
     std::optional<QString> storage;  // storage name
     ReturnState returnState = ReturnState::NotReturned;
-};
-
-// A statement with its bound values.
-struct BoundStatement {
-    QString sql;
-    QVariantList values;
 };
 
 // The grouped rows and the totals of the same lines. Only documents of the user's

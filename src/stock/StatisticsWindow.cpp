@@ -202,12 +202,12 @@ void StatisticsWindow::run()
     const QStringList &storages = m_services.context.UserStorages;
     const BoundStatement rows = statisticsStatement(m_kind, current, storages);
     // Read once from top to bottom: over years of documents the rows are many.
-    QSqlQuery query = runStatement(m_services.dm.database(), rows.sql, rows.values, ResultRows::ForwardOnly);
+    QSqlQuery query = runStatement(m_services.dm.database(), rows.text, rows.values, ResultRows::ForwardOnly);
     m_grid->load(query);
     for (int column = 0; column < m_kind.gridWidths.size(); ++column)
         m_grid->setColumnWidth(column, m_kind.gridWidths[column]);
     const BoundStatement totals = statisticsTotalsStatement(m_kind, current, storages);
-    QSqlQuery totalsQuery = m_services.dm.select(totals.sql, totals.values);
+    QSqlQuery totalsQuery = m_services.dm.select(totals.text, totals.values);
     m_totals->load(totalsQuery);
     showTotals();
     m_export->setEnabled(true);

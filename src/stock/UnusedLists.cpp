@@ -63,7 +63,7 @@ void UnusedListDialog::showEvent(QShowEvent *event)
 
 void UnusedListDialog::list()
 {
-    QSqlQuery query = m_services.dm.select(m_statement.sql, m_statement.values);
+    QSqlQuery query = m_services.dm.select(m_statement.text, m_statement.values);
     m_grid->load(query);
     for (const auto &[title, width] : m_widths)
         m_grid->setColumnWidthByTitle(title, width);

@@ -10,6 +10,12 @@
 // with the engine's text. A null QString binds as '' (an empty text box gives one),
 // so only an invalid QVariant stores NULL. Forward-only results are cheaper for
 // statements read once from top to bottom.
+// A statement and the values of its "?" in order, built by one function and run by another.
+struct BoundStatement {
+    QString text;
+    QVariantList values;
+};
+
 enum class ResultRows { Scrollable, ForwardOnly };
 QSqlQuery runStatement(const QSqlDatabase &database, const QString &statement,
                        const QVariantList &values = {},
