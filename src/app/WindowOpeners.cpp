@@ -3,6 +3,7 @@
 #include "app/TfrmMain.h"
 #include "documents/TfrmIN_CG.h"
 #include "documents/TfrmIn_GH.h"
+#include "documents/TfrmSQ_In.h"
 #include "master/ReferenceMembers.h"
 #include "master/TfrmDept.h"
 #include "master/TfrmM_Q.h"
@@ -44,6 +45,10 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
     });
     mainWindow.setWindowOpener(QStringLiteral("O2"), [&mainWindow, services] {
         TfrmIn_GH window(services, &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N14"), [&mainWindow, services] {
+        TfrmSQ_In window(services, &mainWindow);
         window.exec();
     });
 }
