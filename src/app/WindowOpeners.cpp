@@ -2,6 +2,10 @@
 
 #include "app/TfrmMain.h"
 #include "documents/TfrmIN_CG.h"
+#include "documents/TfrmOut_BS.h"
+#include "documents/TfrmOut_JC.h"
+#include "documents/TfrmOut_LY.h"
+#include "documents/TfrmOut_TH.h"
 #include "master/ReferenceMembers.h"
 #include "master/TfrmDept.h"
 #include "master/TfrmM_Q.h"
@@ -39,6 +43,22 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
     });
     mainWindow.setWindowOpener(QStringLiteral("N11"), [&mainWindow, services] {
         TfrmIN_CG window(services, QString(), &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N310"), [&mainWindow, services] {
+        TfrmOut_TH window(services, &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N21"), [&mainWindow, services] {
+        TfrmOut_LY window(services, QString(), &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N22"), [&mainWindow, services] {
+        TfrmOut_JC window(services, QString(), &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N41"), [&mainWindow, services] {
+        TfrmOut_BS window(services, &mainWindow);
         window.exec();
     });
 }

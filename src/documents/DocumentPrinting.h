@@ -22,6 +22,12 @@ struct PrintedKind {
 
 // The purchase-in document ("UIn_CG", template frxR_CG).
 PrintedKind purchaseInPrint();
+// The loan ("UOut_JC", frxR_JC), requisition ("UOut_LY", frxR_LY), write-off
+// ("UOut_BS", frxR_BS) and return-to-supplier ("UOut_TH", frxR_TH) documents.
+PrintedKind loanPrint();
+PrintedKind requisitionPrint();
+PrintedKind damagePrint();
+PrintedKind returnToSupplierPrint();
 
 // Draws document `number` of `kind` onto `device` (a printer or a QPdfWriter) without
 // a window. Throws DatabaseError when the document cannot be read.
