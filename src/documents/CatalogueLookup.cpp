@@ -1,5 +1,6 @@
 #include "documents/CatalogueLookup.h"
 
+#include "documents/LineFill.h"
 #include "documents/Pickers.h"
 #include "documents/TfrmA_In.h"
 #include "store/AppContext.h"
@@ -46,15 +47,11 @@ void CatalogueLookup::run()
         writeLine(line, record(chosen.first()));
         return;
     }
-    // "全选": every record into its own line from the current one down, up to line 99.
-    const int fitting = qMin(int(chosen.size()), LineGridModel::kLines - line + 1);
-    for (int i = 0; i < fitting; ++i)
-        writeLine(line + i, record(chosen.at(i)));
-    m_grid.setCurrent(qMin(line + fitting, int(LineGridModel::kLines)), m_grid.layout().codeColumn);
-    if (fitting < chosen.size()) {
-        m_services.dialogs.information(
-            m_window, QStringLiteral("单据最多 99 行，有 %1 条物品未能加入！").arg(chosen.size() - fitting), kProgramTitle);
-    }
+    // "全选": every record into the free lines from the current one down, up to line 99.
+    const int unfitted = fillFreeLines(m_grid, line, true, int(chosen.size()), [&](int target, int index) {
+        writeLine(target, record(chosen.at(index)));
+    });
+    reportUnfitted(m_services, m_window, unfitted);
 }
 
 void CatalogueLookup::writeLine(int line, const Record &record)

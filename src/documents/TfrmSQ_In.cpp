@@ -1,7 +1,7 @@
 #include "documents/TfrmSQ_In.h"
 
 #include "documents/CatalogueLookup.h"
-#include "documents/DocumentGrids.h"
+#include "documents/IssueWindow.h"
 #include "store/AppContext.h"
 
 namespace {
@@ -22,8 +22,10 @@ DocumentDescription requestDescription()
           Fields::person(QStringLiteral("Edit3"), QStringLiteral("经  办  人："), &AppContext::DefaultHandler)}},
         {QStringLiteral("其他信息"), {Fields::text(QStringLiteral("Edit1"), QStringLiteral("备注："), 100, 3)}, 3, true},
     };
-    // The code cell stays free: a request line may be looked up again.
-    d.grid = issueGrid(Request::kColumnCount, false);
+    IssueDocument::Columns cells;
+    cells.count = Request::kColumnCount;
+    d.grid = IssueWindow::gridLayout(cells, false);
+    d.grid.itemLockedCode = false; // the code cell takes every key
     d.peopleHint = QStringLiteral("温馨提示：申请人，经办人 按回车或鼠标双击即可选择，如申请人为 张三 ，录入 ZS 按回车");
     d.successMessage = QStringLiteral("物品申请单 保存成功！");
     d.print = requestPrint;
@@ -46,9 +48,7 @@ Request::Header TfrmSQ_In::header() const
 
 std::optional<DocumentRefusal> TfrmSQ_In::check()
 {
-    if (const std::optional<Request::CheckFailure> failure = Request::check(header(), lines()))
-        return DocumentRefusal{failure->message, failure->field};
-    return std::nullopt;
+    return Request::check(header(), lines());
 }
 
 QString TfrmSQ_In::write()

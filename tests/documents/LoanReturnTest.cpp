@@ -220,7 +220,7 @@ TEST_F(Return, ChecksRunInOrder)
         const std::optional<CheckFailure> failure = check(db.services, h, lines);
         ASSERT_TRUE(failure.has_value()) << c.message;
         EXPECT_EQ(failure->message, QString::fromUtf8(c.message));
-        EXPECT_EQ(failure->field, c.field);
+        EXPECT_EQ(failure->focus, c.field);
     }
 }
 
