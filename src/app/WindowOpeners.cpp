@@ -7,6 +7,7 @@
 #include "documents/TfrmOut_LY.h"
 #include "documents/TfrmOut_TH.h"
 #include "master/ReferenceMembers.h"
+#include "master/TfrmAPack.h"
 #include "master/TfrmDept.h"
 #include "master/TfrmM_Q.h"
 #include "master/TfrmP_Q.h"
@@ -24,6 +25,7 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
         {"O1", ChildKind::Storages, storageMember},
         {"N60", ChildKind::Places, placeMember},
         {"N3", ChildKind::Suppliers, supplierMember},
+        {"N61", ChildKind::ItemPackages, packageMember},
     };
     for (const auto &entry : maintenance) {
         mainWindow.setWindowOpener(QLatin1String(entry.item), [&mainWindow, services, kind = entry.kind,
