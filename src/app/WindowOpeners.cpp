@@ -11,6 +11,7 @@
 #include "documents/TfrmIn_GH.h"
 #include "documents/TfrmSQ_In.h"
 #include "master/ReferenceMembers.h"
+#include "master/TfrmAPack.h"
 #include "master/TfrmDept.h"
 #include "master/TfrmM_Q.h"
 #include "master/TfrmP_Q.h"
@@ -28,6 +29,7 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
         {"O1", ChildKind::Storages, storageMember},
         {"N60", ChildKind::Places, placeMember},
         {"N3", ChildKind::Suppliers, supplierMember},
+        {"N61", ChildKind::ItemPackages, packageMember},
     };
     for (const auto &entry : maintenance) {
         mainWindow.setWindowOpener(QLatin1String(entry.item), [&mainWindow, services, kind = entry.kind,

@@ -9,8 +9,8 @@
 #include "ui/Dialogs.h"
 #include "ui/LineGrid.h"
 
-CatalogueLookup::CatalogueLookup(AppServices services, LineGrid &grid, QWidget *window)
-    : m_services(services), m_grid(grid), m_window(window)
+CatalogueLookup::CatalogueLookup(AppServices services, LineGrid &grid, QWidget *window, WhenNone whenNone)
+    : m_services(services), m_grid(grid), m_window(window), m_whenNone(whenNone)
 {
 }
 
@@ -24,6 +24,10 @@ void CatalogueLookup::run()
     const QStringList excluded = itemIdsOnDocument();
 
     TfrmFindArticle6 picker(m_services, text, excluded, m_window);
+    if (picker.recordCount() == 0 && m_whenNone == WhenNone::SayNotFound) {
+        m_services.dialogs.information(m_window, QStringLiteral("物品信息不存在，清重新选择！"), kProgramTitle);
+        return;
+    }
     if (picker.recordCount() == 0) {
         if (text.isEmpty() || !addOneToExistingLine(text))
             createItem(text);
