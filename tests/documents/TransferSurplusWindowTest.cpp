@@ -73,8 +73,9 @@ TEST_F(StockWindows, TransferLooksUpOnlyBetweenTwoDifferentStoragesAndMovesTheSt
     EXPECT_EQ(window.lines().cell(1, ItemId), QString());
 }
 
-TEST_F(StockWindows, AnotherTransferSourceEmptiesTheLines)
+TEST_F(StockWindows, TransferLinesCarryNoPriceWithZeroPriceOnAndAnotherSourceEmptiesThem)
 {
+    db.context.ZeroPriceDB = true;
     db.dm.SaveWare(itemId("A001"), "5", "1");
     TfrmDB_In window(db.services);
     window.show();
@@ -82,6 +83,8 @@ TEST_F(StockWindows, AnotherTransferSourceEmptiesTheLines)
     choose(window, "DBLookupComboBox2", "2");
     lookUp(window, 1, "A001");
     ASSERT_EQ(window.lines().cell(1, ItemId), itemId("A001"));
+    EXPECT_EQ(window.lines().cell(1, Price), "0");
+    EXPECT_EQ(window.lines().cell(1, Amount), "0");
     choose(window, "DBLookupComboBox1", "3");
     EXPECT_EQ(window.lines().cell(1, ItemId), QString());
 }
