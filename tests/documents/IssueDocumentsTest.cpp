@@ -1,6 +1,7 @@
 // The loan, requisition, write-off and return-to-supplier documents: their refusals,
 // their saves, the stock rule, the request take-over and the fill paths.
 #include "documents/IssueDocument.h"
+#include "documents/TfrmIN_CG.h"
 #include "documents/TfrmOut_BS.h"
 #include "documents/TfrmOut_JC.h"
 #include "documents/TfrmOut_LY.h"
@@ -385,6 +386,23 @@ TEST_F(IssueFixture, ThePersonPickerWritesTheDepartmentBackAndEditingForgetsIt)
     EXPECT_EQ(window.department("Edit2"), "财务部");
     QTest::keyClick(person, Qt::Key_Backspace);
     EXPECT_EQ(window.department("Edit2"), QString());
+}
+
+TEST_F(IssueFixture, ASupplierNameTypedByHandForgetsTheChosenSupplier)
+{
+    TfrmIN_CG purchase(db.services);
+    TfrmOut_TH giveBack(db.services);
+    for (DocumentWindow *window : {static_cast<DocumentWindow *>(&purchase), static_cast<DocumentWindow *>(&giveBack)}) {
+        window->show();
+        auto *name = window->findChild<QLineEdit *>("Edit1");
+        name->setText("bj");
+        whenModalOpens([](QWidget *modal) { qobject_cast<PickerDialog *>(modal)->myLoad(); });
+        QTest::keyClick(name, Qt::Key_Return);
+        EXPECT_EQ(window->text("LabJSSID"), "1");
+        typeText(name, "上海");
+        EXPECT_EQ(name->text(), "北京文具上海");
+        EXPECT_EQ(window->text("LabJSSID"), QString());
+    }
 }
 
 TEST_F(IssueFixture, ZeroPricesHoldOnEveryFillPath)
