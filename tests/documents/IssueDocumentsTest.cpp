@@ -374,6 +374,23 @@ TEST_F(IssueFixture, ALoanFromARequestTakesItsPeopleLinesAndLoanDaysAndRaisesThe
     EXPECT_EQ(db.dialogs.lastText(), "请按回车选择 借用人！");
 }
 
+TEST_F(IssueFixture, ARequisitionFromARequestRaisesItsCounterAndKeepsHandAddedLinesApart)
+{
+    db.dm.myESQL("insert into USQ (theNum, theSQPro, theBGPro, DName, Remark, theDel) "
+                 "values ('2603100001', '张三', '李四', '行政部', '', 0)");
+    db.dm.myESQL("insert into USQ_Bill (theNum, AID, theCount, APrice, myID, theDel, theLY) values "
+                 "('2603100001', ?, 3, 2.5, 1, 0, 0)", {itemId("A002").toInt()});
+    TfrmOut_LY window(db.services, "2603100001");
+    EXPECT_EQ(window.text("Edit2"), "张三");
+    EXPECT_EQ(window.department("Edit2"), "行政部");
+    EXPECT_EQ(window.text("Edit3"), "李四");
+    typeCode(*window.grid(), 2, "B001"); // a line added by hand
+    save(window);
+    EXPECT_EQ(db.dialogs.lastText(), "领用出库单 保存成功！");
+    EXPECT_EQ(rows("select theLY from USQ_Bill"), QStringList{"3"});
+    EXPECT_EQ(rows("select theCount from UOut_LY_Bill order by ID"), QStringList({"3", "1"}));
+}
+
 TEST_F(IssueFixture, ThePersonPickerWritesTheDepartmentBackAndEditingForgetsIt)
 {
     TfrmOut_LY window(db.services, QString());
