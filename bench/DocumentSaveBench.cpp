@@ -1,0 +1,143 @@
+// A 99-line loan save through IssueDocument::save against the same statements run bare
+// (prepared once, bound and run per line) in one transaction, on a new database file.
+#include "documents/IssueDocument.h"
+#include "store/AppContext.h"
+#include "store/NewDatabase.h"
+#include "store/TfrmDM.h"
+#include "store/Transaction.h"
+#include "ui/Dialogs.h"
+#include "ui/LineGridModel.h"
+
+#include <QCoreApplication>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kLines = 99;
+
+// The save shows nothing; it only needs the seam to exist.
+class SilentDialogs : public Dialogs {
+public:
+    void information(QWidget *, const QString &, const QString &) override {}
+    void warning(QWidget *, const QString &, const QString &) override {}
+    void error(QWidget *, const QString &, const QString &) override {}
+    bool question(QWidget *, const QString &, const QString &) override { return false; }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    QString existingDirectory(QWidget *, const QString &, const QString &) override { return {}; }
+    bool openUrl(const QUrl &) override { return false; }
+    void printPreview(QWidget *, const QString &, const std::function<void(QPrinter *)> &) override {}
+};
+
+// A database with 99 items, each with plenty in storage 1.
+struct SaveSetup {
+    int argc = 0;
+    QCoreApplication app{argc, nullptr};
+    QTemporaryDir folder;
+    AppContext context;
+    TfrmDM dm{context};
+    SilentDialogs dialogs;
+    AppServices services{context, dm, dialogs};
+
+    SaveSetup()
+    {
+        context.LoginDate = QStringLiteral("2026-03-15");
+        context.CurUserName = QStringLiteral("系统管理员");
+        const QString path = folder.filePath(QStringLiteral("db.edb"));
+        createDatabaseFile(path);
+        dm.open(path);
+        Transaction transaction(dm.database());
+        for (int item = 1; item <= kLines; ++item) {
+            dm.myESQL(QStringLiteral("insert into UArticle (theNum, AName, APrice) values (?, ?, 2.5)"),
+                      {QStringLiteral("A%1").arg(item), QStringLiteral("物品%1").arg(item)});
+            dm.SaveWare(QString::number(item), QStringLiteral("1000000"), QStringLiteral("1"));
+        }
+        transaction.commit();
+    }
+};
+
+IssueDocument::Header loanHeader()
+{
+    IssueDocument::Header header;
+    header.storageId = QStringLiteral("1");
+    header.storageName = QStringLiteral("物品仓库");
+    header.date = QStringLiteral("2026-03-15");
+    header.person = header.approver = header.handler = QStringLiteral("张三");
+    header.department = QStringLiteral("行政部");
+    return header;
+}
+
+void BM_LoanSave99Lines(benchmark::State &state)
+{
+    SaveSetup setup;
+    const IssueDocument::Kind kind = IssueDocument::loan();
+    LineGridModel lines(QStringList(10), kind.columns.count);
+    for (int line = 1; line <= kLines; ++line) {
+        lines.setCell(line, IssueDocument::Code, QStringLiteral("A%1").arg(line));
+        lines.setCell(line, IssueDocument::Price, QStringLiteral("2.5"));
+        lines.setCell(line, IssueDocument::Quantity, QStringLiteral("1"));
+        lines.setCell(line, kind.columns.loanDays, QStringLiteral("7"));
+        lines.setCell(line, kind.columns.itemId, QString::number(line));
+    }
+    const IssueDocument::Header header = loanHeader();
+    for (auto _ : state)
+        IssueDocument::save(setup.services, kind, header, lines);
+}
+BENCHMARK(BM_LoanSave99Lines)->Unit(benchmark::kMillisecond);
+
+// The statements of the same save, each prepared once and run with its values.
+void BM_LoanSave99LinesBare(benchmark::State &state)
+{
+    SaveSetup setup;
+    QSqlDatabase db = setup.dm.database();
+    const auto prepare = [&db](const char *statement) {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        query.prepare(QString::fromLatin1(statement));
+        return query;
+    };
+    QSqlQuery count = prepare("select ID from UOut_JC Where theDate=?");
+    QSqlQuery header = prepare("insert into UOut_JC(theNum,theLYPro,thePZPro,myDate,theUser,Remark,theBGPro,DName,"
+                               "theDate,theDel,SName) Values(?,?,?,?,?,?,?,?,?,0,?)");
+    QSqlQuery wareRows = prepare("select ID from UWare where AID=? AND SID=?");
+    QSqlQuery ware = prepare("update UWare Set WCount=round(WCount+?, 4) Where AID=? AND SID=?");
+    QSqlQuery line = prepare("insert into UOut_JC_Bill(theNum,AID,SID,theCount,Remark,myID,thePrice,theDel,GHCount,"
+                             "theGH) Values(?,?,?,?,?,?,?,0,0,?)");
+    QSqlQuery balance = prepare("select WCount from UWare Where sid=? and aid=?");
+    QSqlQuery ledger = prepare("INSERT INTO UWList(theType, theNum, SID, AID, theIn, theOut, theDate, UName, KCCount) "
+                               "VALUES(?,?,?,?,?,?,?,?,?)");
+    const auto run = [](QSqlQuery &query, const QVariantList &values) {
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values[i]);
+        query.exec();
+    };
+    const QString date = QStringLiteral("2026-03-15");
+    const QString person = QStringLiteral("张三");
+    for (auto _ : state) {
+        Transaction transaction(db);
+        run(count, {date});
+        int rows = 0;
+        while (count.next())
+            ++rows;
+        const QString number = QStringLiteral("260315%1").arg(rows + 1, 4, 10, QLatin1Char('0'));
+        run(header, {number, person, person, date, person, QString(), person, person, date, QStringLiteral("物品仓库")});
+        for (int item = 1; item <= kLines; ++item) {
+            run(wareRows, {item, 1});
+            while (wareRows.next()) {
+            }
+            run(ware, {-1.0, item, 1});
+            run(line, {number, item, 1, 1.0, QString(), item, 2.5, 7});
+            run(balance, {1, item});
+            double kc = 0;
+            while (balance.next())
+                kc = balance.value(0).toDouble();
+            run(ledger, {QStringLiteral("借用出库"), number, 1, item, 0.0, 1.0, date, person, kc});
+        }
+        transaction.commit();
+    }
+}
+BENCHMARK(BM_LoanSave99LinesBare)->Unit(benchmark::kMillisecond);
+
+} // namespace
