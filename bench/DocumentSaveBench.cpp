@@ -1,6 +1,8 @@
-// A 99-line loan save through IssueDocument::save against the same statements run bare
-// (prepared once, bound and run per line) in one transaction, on a new database file.
+// 99-line saves of a loan (IssueDocument::save) and of a transfer (Transfer::save)
+// against the same statements run bare (prepared once, bound and run per line) in one
+// transaction, on a new database file.
 #include "documents/IssueDocument.h"
+#include "documents/Transfer.h"
 #include "store/AppContext.h"
 #include "store/NewDatabase.h"
 #include "store/TfrmDM.h"
@@ -139,5 +141,92 @@ void BM_LoanSave99LinesBare(benchmark::State &state)
     }
 }
 BENCHMARK(BM_LoanSave99LinesBare)->Unit(benchmark::kMillisecond);
+
+// A 99-line transfer from storage 1 to storage 2: two balances and two ledger rows per
+// line, through Transfer::save against the same statements run bare.
+Transfer::Header transferHeader()
+{
+    return {QStringLiteral("1"), QStringLiteral("物品仓库"), QStringLiteral("2"), QStringLiteral("备品仓库"),
+            QStringLiteral("张三"), QStringLiteral("2026-03-15"), QString()};
+}
+
+void BM_TransferSave99Lines(benchmark::State &state)
+{
+    SaveSetup setup;
+    setup.dm.myESQL(QStringLiteral("insert into SStorage (SName) values ('备品仓库')"));
+    LineGridModel lines(QStringList(9), Transfer::kColumnCount);
+    for (int line = 1; line <= kLines; ++line) {
+        lines.setCell(line, DocumentLines::Code, QStringLiteral("A%1").arg(line));
+        lines.setCell(line, DocumentLines::Price, QStringLiteral("2.5"));
+        lines.setCell(line, DocumentLines::Quantity, QStringLiteral("1"));
+        lines.setCell(line, DocumentLines::ItemId, QString::number(line));
+    }
+    const Transfer::Header header = transferHeader();
+    for (auto _ : state)
+        Transfer::save(setup.services, header, lines);
+}
+BENCHMARK(BM_TransferSave99Lines)->Unit(benchmark::kMillisecond);
+
+void BM_TransferSave99LinesBare(benchmark::State &state)
+{
+    SaveSetup setup;
+    setup.dm.myESQL(QStringLiteral("insert into SStorage (SName) values ('备品仓库')"));
+    QSqlDatabase db = setup.dm.database();
+    const auto prepare = [&db](const char *statement) {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        query.prepare(QString::fromLatin1(statement));
+        return query;
+    };
+    QSqlQuery count = prepare("select ID from UDB Where theDate=?");
+    QSqlQuery header = prepare("insert into UDB(theNum,theUser,myDate,theBGPro,DBName,RKName,Remark,theDate,theDel) "
+                               "Values(?,?,?,?,?,?,?,?,0)");
+    QSqlQuery wareRows = prepare("select ID from UWare where AID=? AND SID=?");
+    QSqlQuery ware = prepare("update UWare Set WCount=round(WCount+?, 4) Where AID=? AND SID=?");
+    QSqlQuery newWare = prepare("insert into UWare(AID,WCount,SID) Values(?,?,?)");
+    QSqlQuery balance = prepare("select WCount from UWare Where sid=? and aid=?");
+    QSqlQuery ledger = prepare("INSERT INTO UWList(theType, theNum, SID, AID, theIn, theOut, theDate, UName, KCCount) "
+                               "VALUES(?,?,?,?,?,?,?,?,?)");
+    QSqlQuery line = prepare("insert into UDB_Bill(theNum,AID,theCount,thePrice,Remark,myID,DBID,RKID,theDel) "
+                             "Values(?,?,?,?,?,?,?,?,0)");
+    const auto run = [](QSqlQuery &query, const QVariantList &values) {
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values[i]);
+        query.exec();
+    };
+    const QString date = QStringLiteral("2026-03-15");
+    const QString person = QStringLiteral("张三");
+    // One booking: the balance row looked up, changed or created, and the ledger row.
+    const auto book = [&](const QString &number, int item, int storage, double change, const char *kind) {
+        run(wareRows, {item, storage});
+        const bool exists = wareRows.next();
+        wareRows.finish();
+        if (exists)
+            run(ware, {change, item, storage});
+        else
+            run(newWare, {item, change, storage});
+        run(balance, {storage, item});
+        const double kc = balance.next() ? balance.value(0).toDouble() : 0;
+        balance.finish();
+        run(ledger, {QString::fromUtf8(kind), number, storage, item, change > 0 ? change : 0.0,
+                     change < 0 ? -change : 0.0, date, person, kc});
+    };
+    for (auto _ : state) {
+        Transaction transaction(db);
+        run(count, {date});
+        int rows = 0;
+        while (count.next())
+            ++rows;
+        const QString number = QStringLiteral("260315%1").arg(rows + 1, 4, 10, QLatin1Char('0'));
+        run(header, {number, person, date, person, QStringLiteral("物品仓库"), QStringLiteral("备品仓库"), QString(), date});
+        for (int item = 1; item <= kLines; ++item) {
+            book(number, item, 1, -1.0, "调拨出库");
+            book(number, item, 2, 1.0, "调拨入库");
+            run(line, {number, item, 1.0, 2.5, QString(), item, 1, 2});
+        }
+        transaction.commit();
+    }
+}
+BENCHMARK(BM_TransferSave99LinesBare)->Unit(benchmark::kMillisecond);
 
 } // namespace
