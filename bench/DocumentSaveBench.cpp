@@ -1,7 +1,8 @@
-// 99-line saves of a loan (IssueDocument::save) and of a transfer (Transfer::save)
-// against the same statements run bare (prepared once, bound and run per line) in one
-// transaction, on a new database file.
+// 99-line saves of a loan (IssueDocument::save), a purchase-in (PurchaseIn::save) and a
+// transfer (Transfer::save) against the same statements run bare (prepared once, bound
+// and run per line) in one transaction, on a new database file.
 #include "documents/IssueDocument.h"
+#include "documents/PurchaseIn.h"
 #include "documents/Transfer.h"
 #include "store/AppContext.h"
 #include "store/NewDatabase.h"
@@ -141,6 +142,81 @@ void BM_LoanSave99LinesBare(benchmark::State &state)
     }
 }
 BENCHMARK(BM_LoanSave99LinesBare)->Unit(benchmark::kMillisecond);
+
+void BM_PurchaseSave99Lines(benchmark::State &state)
+{
+    SaveSetup setup;
+    LineGridModel lines(QStringList(9), PurchaseIn::kColumnCount);
+    for (int line = 1; line <= kLines; ++line) {
+        lines.setCell(line, PurchaseIn::Code, QStringLiteral("A%1").arg(line));
+        lines.setCell(line, PurchaseIn::Price, QStringLiteral("2.5"));
+        lines.setCell(line, PurchaseIn::Quantity, QStringLiteral("1"));
+        lines.setCell(line, PurchaseIn::ItemId, QString::number(line));
+    }
+    PurchaseIn::Header header;
+    header.supplierId = QStringLiteral("1");
+    header.purchaser = header.handler = QStringLiteral("张三");
+    header.storageId = QStringLiteral("1");
+    header.storageName = QStringLiteral("物品仓库");
+    header.date = QStringLiteral("2026-03-15");
+    for (auto _ : state)
+        PurchaseIn::save(setup.services, header, lines);
+}
+BENCHMARK(BM_PurchaseSave99Lines)->Unit(benchmark::kMillisecond);
+
+void BM_PurchaseSave99LinesBare(benchmark::State &state)
+{
+    SaveSetup setup;
+    QSqlDatabase db = setup.dm.database();
+    const auto prepare = [&db](const char *statement) {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        query.prepare(QString::fromLatin1(statement));
+        return query;
+    };
+    QSqlQuery count = prepare("select ID from UIn_CG Where theDate=?");
+    QSqlQuery header = prepare("insert into UIn_CG(theNum,theUser,myDate,theCGPro,theBGPro,MID,SID,Remark,theDate,"
+                               "theDel,SName) Values(?,?,?,?,?,?,?,?,?,0,?)");
+    QSqlQuery wareRows = prepare("select ID from UWare where AID=? AND SID=?");
+    QSqlQuery ware = prepare("update UWare Set WCount=round(WCount+?, 4) Where AID=? AND SID=?");
+    QSqlQuery line = prepare("insert into UIn_CG_Bill(theNum,AID,APrice,theCount,SID,Remark,myID,theDel) "
+                             "Values(?,?,?,?,?,?,?,0)");
+    QSqlQuery price = prepare("Update UArticle Set APrice=? Where ID=?");
+    QSqlQuery balance = prepare("select WCount from UWare Where sid=? and aid=?");
+    QSqlQuery ledger = prepare("INSERT INTO UWList(theType, theNum, SID, AID, theIn, theOut, theDate, UName, KCCount) "
+                               "VALUES(?,?,?,?,?,?,?,?,?)");
+    const auto run = [](QSqlQuery &query, const QVariantList &values) {
+        for (int i = 0; i < values.size(); ++i)
+            query.bindValue(i, values[i]);
+        query.exec();
+    };
+    const QString date = QStringLiteral("2026-03-15");
+    const QString person = QStringLiteral("张三");
+    for (auto _ : state) {
+        Transaction transaction(db);
+        run(count, {date});
+        int rows = 0;
+        while (count.next())
+            ++rows;
+        const QString number = QStringLiteral("260315%1").arg(rows + 1, 4, 10, QLatin1Char('0'));
+        run(header, {number, person, date, person, person, 1, 1, QString(), date, QStringLiteral("物品仓库")});
+        for (int item = 1; item <= kLines; ++item) {
+            run(wareRows, {item, 1});
+            while (wareRows.next()) {
+            }
+            run(ware, {1.0, item, 1});
+            run(line, {number, item, 2.5, 1.0, 1, QString(), item});
+            run(price, {2.5, item});
+            run(balance, {1, item});
+            double kc = 0;
+            while (balance.next())
+                kc = balance.value(0).toDouble();
+            run(ledger, {QStringLiteral("采购入库"), number, 1, item, 1.0, 0.0, date, person, kc});
+        }
+        transaction.commit();
+    }
+}
+BENCHMARK(BM_PurchaseSave99LinesBare)->Unit(benchmark::kMillisecond);
 
 // A 99-line transfer from storage 1 to storage 2: two balances and two ledger rows per
 // line, through Transfer::save against the same statements run bare.
