@@ -1,12 +1,20 @@
 #include "app/WindowOpeners.h"
 
 #include "app/TfrmMain.h"
+#include "documents/TfrmDB_In.h"
 #include "documents/TfrmIN_CG.h"
 #include "master/ArticleMembers.h"
+#include "documents/TfrmIn_BY.h"
+#include "documents/TfrmOut_BS.h"
+#include "documents/TfrmOut_JC.h"
+#include "documents/TfrmOut_LY.h"
+#include "documents/TfrmOut_TH.h"
 #include "documents/TfrmIn_GH.h"
+#include "documents/TfrmSQ_In.h"
 #include "master/ReferenceMembers.h"
 #include "master/TfrmArticle_M.h"
 #include "master/TfrmArticle_Q.h"
+#include "master/TfrmAPack.h"
 #include "master/TfrmDept.h"
 #include "master/TfrmM_Q.h"
 #include "master/TfrmP_Q.h"
@@ -69,6 +77,7 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
         {"N60", ChildKind::Places, placeMember},
         {"N3", ChildKind::Suppliers, supplierMember},
         {"T1", ChildKind::Categories, categoryMember},
+        {"N61", ChildKind::ItemPackages, packageMember},
     };
     for (const auto &entry : maintenance) {
         mainWindow.setWindowOpener(QLatin1String(entry.item), [&mainWindow, services, kind = entry.kind,
@@ -118,8 +127,36 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
         TfrmIN_CG window(services, QString(), &mainWindow);
         window.exec();
     });
+    mainWindow.setWindowOpener(QStringLiteral("N310"), [&mainWindow, services] {
+        TfrmOut_TH window(services, &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N21"), [&mainWindow, services] {
+        TfrmOut_LY window(services, QString(), &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N22"), [&mainWindow, services] {
+        TfrmOut_JC window(services, QString(), &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N41"), [&mainWindow, services] {
+        TfrmOut_BS window(services, &mainWindow);
+        window.exec();
+    });
     mainWindow.setWindowOpener(QStringLiteral("O2"), [&mainWindow, services] {
         TfrmIn_GH window(services, &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N14"), [&mainWindow, services] {
+        TfrmSQ_In window(services, &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N2"), [&mainWindow, services] {
+        TfrmDB_In window(services, &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N81"), [&mainWindow, services] {
+        TfrmIn_BY window(services, &mainWindow);
         window.exec();
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/DocumentPrinting.h"
+#include "documents/DocumentRefusal.h"
 #include "ui/AppServices.h"
 #include "ui/LineGrid.h"
 
@@ -23,13 +24,15 @@ struct AppContext;
 //              the objectName of the widget that gets the focus. Nothing is written.
 //   write()    writes the checked document in one transaction and returns its number
 //              (call the kind's plain save function, which a test calls without widgets).
-//   findItem() the item lookup of the current line (Enter or a double click in the grid).
+//   findItem() the item lookup of the current line (Enter or a double click in the grid);
+//              it may refuse until a condition holds (a storage, a returner chosen).
 //
 // "保存" (`save()`) runs check(), then write(), shows the success text, prints the new
 // document with the kind's PrintedKind and resets the window: every text box, hidden
 // department and hidden supplier ID emptied, the lines emptied, the defaults of the
 // description restored, the focus on `resetFocus`. The date keeps its value. With
-// closeAfterSave() set (a window opened with prefilled lines) it closes after the print.
+// setCloseAfterSave() (a window its opener prefilled through lines()) it closes after
+// the print.
 //
 // Header fields are found by objectName with text(), department(), storageId(),
 // storageName(), date() and field(). A person box with a department label fills it
@@ -129,12 +132,6 @@ struct DocumentDescription {
     QString resetFocus;        // objectName focused after a reset
 };
 
-// A failed check: its message and the objectName of the widget to focus.
-struct DocumentRefusal {
-    QString message;
-    QString focus;
-};
-
 class DocumentWindow : public QDialog {
     Q_OBJECT
 public:
@@ -147,6 +144,7 @@ public:
     QString text(const QString &objectName) const;
     void setText(const QString &objectName, const QString &text);
     QString department(const QString &personBox) const;
+    void setDepartment(const QString &personBox, const QString &department);
     QString storageId(const QString &objectName) const;
     QString storageName(const QString &objectName) const;
     QString date(const QString &objectName) const; // "yyyy-MM-dd"
@@ -184,6 +182,7 @@ private:
     void findPerson(QLineEdit *box, const QString &departmentLabel);
     void findSupplier();
     void restoreDefaults();
+    QString departmentLabelOf(const QString &personBox) const;
 
     DocumentDescription m_description;
     LineGrid *m_grid;

@@ -130,44 +130,103 @@ ReportTemplate frxR_CG()
 
 namespace {
 
-// A row of header fields at `top`, the last (the number) right-aligned: four fields
-// share the width 50, 45, 45 and 50 mm; three fields 60, 65 and 65 mm.
-QList<TextBox> headerRow(double top, const QStringList &fields)
-{
-    const QList<double> widths = fields.size() == 4 ? QList<double>{50, 45, 45, 50}
-                                                     : QList<double>{60, 65, 65};
-    QList<TextBox> row;
-    double left = 0;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        const bool last = i + 1 == fields.size();
-        row << textBox(left, top, widths.value(i), fields[i], last ? Qt::AlignRight : Qt::AlignLeft);
-        left += widths.value(i);
-    }
-    return row;
-}
-
-// The data sets of a kind and the file its report is saved under.
-DocumentLayout layoutOf(const char *name, const char *fileName, const char *headerSet)
+// The column grid and the signatures of a kind whose header band is 25 mm, with the
+// fields at 10 and 15 mm, and whose lines carry their amount in theSum.
+DocumentLayout issueLayout(const char *name, const char *fileName, const char *headerSet, const char *lineSet,
+                           QList<TextBox> headerFields, QStringList signatures)
 {
     DocumentLayout layout;
     layout.name = QLatin1String(name);
     layout.fileName = QLatin1String(fileName);
     layout.headerSet = QLatin1String(headerSet);
-    layout.lineSet = layout.headerSet + QStringLiteral("_Bill");
+    layout.lineSet = QLatin1String(lineSet);
+    layout.headerHeight = 25;
+    layout.headerFields = std::move(headerFields);
+    layout.columns = pricedColumns(layout.lineSet, QStringLiteral("thePrice"), layout.lineSet + QStringLiteral(".theSum"));
+    layout.signatures = std::move(signatures);
     return layout;
+}
+
+// Four fields in a row at `top`: three of 45 mm and the document number on the right.
+QList<TextBox> fieldRow(double top, const QStringList &fields)
+{
+    QList<TextBox> row;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const bool number = i == 3;
+        row << textBox(i * 45, top, number ? kPrintableWidth - 135 : 45, fields[i],
+                       number ? Qt::AlignRight : Qt::AlignLeft);
+    }
+    return row;
+}
+
+QString signature(const char *role)
+{
+    return QString::fromUtf8(role) + QStringLiteral("签字：_____________________");
 }
 
 } // namespace
 
+ReportTemplate frxR_TH()
+{
+    DocumentLayout layout;
+    layout.name = QStringLiteral("frxR_TH");
+    layout.fileName = QStringLiteral("Print/th.rf3");
+    layout.headerSet = QStringLiteral("frxDB_TH");
+    layout.lineSet = QStringLiteral("frxDB_THM");
+    layout.headerFields = {
+        textBox(0, 10, 150, QStringLiteral("商家名称：[frxDB_TH.MName]")),
+        textBox(155, 10, 35, QStringLiteral("编号：[frxDB_TH.theNum]"), Qt::AlignRight),
+    };
+    layout.columns = pricedColumns(layout.lineSet, QStringLiteral("APrice"),
+                                   QStringLiteral("frxDB_THM.APrice*frxDB_THM.theCount"));
+    layout.footerFields = {
+        textBox(0, 5, 45, QStringLiteral("退货日期：[frxDB_TH.myDate]")),
+        textBox(45, 5, 45, QStringLiteral("退货人：[frxDB_TH.theTHPro]")),
+        textBox(90, 5, 45, QStringLiteral("经办人：[frxDB_TH.theBGPro]")),
+        textBox(135, 5, 55, QStringLiteral("出库仓库：[frxDB_TH.SName]")),
+    };
+    layout.signatures = {signature("退货人"), signature("经办人")};
+    return documentTemplate(layout);
+}
+
+ReportTemplate frxR_LY()
+{
+    QList<TextBox> fields = {textBox(0, 10, 90, QStringLiteral("领用日期：[frxDB_LY.myDate]"))};
+    fields << fieldRow(15, {QStringLiteral("出库仓库：[frxDB_LY.SName]"), QStringLiteral("领用人：[frxDB_LY.theLYPro]"),
+                            QStringLiteral("经办人：[frxDB_LY.theBGPro]"), QStringLiteral("编号：[frxDB_LY.theNum]")});
+    return documentTemplate(issueLayout("frxR_LY", "Print/ly.rf3", "frxDB_LY", "frxDB_LY_Bill", fields,
+                                        {signature("领用人"), signature("经办人"), signature("审批人")}));
+}
+
+ReportTemplate frxR_JC()
+{
+    QList<TextBox> fields = {textBox(0, 10, 90, QStringLiteral("借用日期：[frxDB_JC.myDate]")),
+                             textBox(90, 10, 100, QStringLiteral("出库仓库：[frxDB_JC.SName]"))};
+    fields << fieldRow(15, {QStringLiteral("借用人：[frxDB_JC.theLYPro]"), QStringLiteral("审批人：[frxDB_JC.thePZPro]"),
+                            QStringLiteral("经办人：[frxDB_JC.theBGPro]"), QStringLiteral("编号：[frxDB_JC.theNum]")});
+    return documentTemplate(issueLayout("frxR_JC", "Print/jc.rf3", "frxDB_JC", "frxDB_JC_Bill", fields,
+                                        {signature("借用人"), signature("审批人"), signature("经办人")}));
+}
+
+ReportTemplate frxR_BS()
+{
+    QList<TextBox> fields = {textBox(0, 10, 90, QStringLiteral("报损日期：[frxDB_BS.myDate]"))};
+    fields << fieldRow(15, {QStringLiteral("出库仓库：[frxDB_BS.SName]"), QStringLiteral("审批人：[frxDB_BS.thePZPro]"),
+                            QStringLiteral("经办人：[frxDB_BS.theBGPro]"), QStringLiteral("编号：[frxDB_BS.theNum]")});
+    return documentTemplate(issueLayout("frxR_BS", "Print/bs.rf3", "frxDB_BS", "frxDB_BS_Bill", fields,
+                                        {signature("审批人"), signature("经办人")}));
+}
+
 ReportTemplate frxR_GH()
 {
-    DocumentLayout layout = layoutOf("frxR_GH", "Print/gh.rf3", "frxDB_GH");
-    layout.headerFields = headerRow(10, {QStringLiteral("归还日期：[frxDB_GH.myDate]"),
-                                         QStringLiteral("归还人：[frxDB_GH.theGHPro]"),
-                                         QStringLiteral("经办人：[frxDB_GH.theBGPro]"),
-                                         QStringLiteral("编号：[frxDB_GH.theNum]")});
+    const QList<TextBox> fields =
+        fieldRow(10, {QStringLiteral("归还日期：[frxDB_GH.myDate]"), QStringLiteral("归还人：[frxDB_GH.theGHPro]"),
+                      QStringLiteral("经办人：[frxDB_GH.theBGPro]"), QStringLiteral("编号：[frxDB_GH.theNum]")});
+    DocumentLayout layout = issueLayout("frxR_GH", "Print/gh.rf3", "frxDB_GH", "frxDB_GH_Bill", fields,
+                                        {signature("归还人"), signature("经办人")});
+    layout.headerHeight = 20;
     // "序号" to "单位" as on the priced kinds; then quantity, storage and remark.
-    layout.columns = pricedColumns(layout.lineSet, {}, {}).mid(0, 5);
+    layout.columns = layout.columns.mid(0, 5);
     layout.columns << DocumentColumn{QStringLiteral("数量"), 115, 130, QStringLiteral("[frxDB_GH_Bill.theCount]"),
                                      Qt::AlignRight, QStringLiteral("%g"),
                                      QStringLiteral("[SUM(frxDB_GH_Bill.theCount)]")}
@@ -175,52 +234,35 @@ ReportTemplate frxR_GH()
                                      Qt::AlignLeft, {}, {}}
                    << DocumentColumn{QStringLiteral("备注"), 155, 190, QStringLiteral("[frxDB_GH_Bill.Remark]"),
                                      Qt::AlignLeft, {}, {}};
-    layout.signatures = {QStringLiteral("归还人签字：_____________________"),
-                         QStringLiteral("经办人签字：_____________________")};
     return documentTemplate(layout);
 }
 
 ReportTemplate frxR_DB()
 {
-    DocumentLayout layout = layoutOf("frxR_DB", "Print/db.rf3", "frxDB_DB");
-    layout.headerHeight = 25;
-    layout.headerFields = {textBox(0, 10, 95, QStringLiteral("调拨日期：[frxDB_DB.myDate]"))};
-    layout.headerFields << headerRow(15, {QStringLiteral("调拨仓库：[frxDB_DB.DBName]"),
-                                          QStringLiteral("入库仓库：[frxDB_DB.RKName]"),
-                                          QStringLiteral("经办人：[frxDB_DB.theBGPro]"),
-                                          QStringLiteral("编号：[frxDB_DB.theNum]")});
-    layout.columns = pricedColumns(layout.lineSet, QStringLiteral("thePrice"),
-                                   QStringLiteral("frxDB_DB_Bill.thePrice*frxDB_DB_Bill.theCount"));
-    layout.signatures = {QStringLiteral("经办人签字：_____________________")};
-    return documentTemplate(layout);
+    QList<TextBox> fields = {textBox(0, 10, 90, QStringLiteral("调拨日期：[frxDB_DB.myDate]"))};
+    fields << fieldRow(15, {QStringLiteral("调拨仓库：[frxDB_DB.DBName]"), QStringLiteral("入库仓库：[frxDB_DB.RKName]"),
+                            QStringLiteral("经办人：[frxDB_DB.theBGPro]"), QStringLiteral("编号：[frxDB_DB.theNum]")});
+    return documentTemplate(issueLayout("frxR_DB", "Print/db.rf3", "frxDB_DB", "frxDB_DB_Bill", fields,
+                                        {signature("经办人")}));
 }
 
 ReportTemplate frxR_SQ()
 {
-    DocumentLayout layout = layoutOf("frxR_SQ", "Print/sq.rf3", "frxDB_SQ");
-    layout.headerFields = headerRow(10, {QStringLiteral("申请日期：[frxDB_SQ.myDate]"),
-                                         QStringLiteral("申请人：[frxDB_SQ.theSQPro]"),
-                                         QStringLiteral("经办人：[frxDB_SQ.theBGPro]"),
-                                         QStringLiteral("编号：[frxDB_SQ.theNum]")});
-    layout.columns = pricedColumns(layout.lineSet, QStringLiteral("APrice"),
-                                   QStringLiteral("frxDB_SQ_Bill.APrice*frxDB_SQ_Bill.theCount"));
-    layout.signatures = {QStringLiteral("申请人签字：_____________________"),
-                         QStringLiteral("审批人签字：_____________________"),
-                         QStringLiteral("经办人签字：_____________________")};
+    const QList<TextBox> fields =
+        fieldRow(10, {QStringLiteral("申请日期：[frxDB_SQ.myDate]"), QStringLiteral("申请人：[frxDB_SQ.theSQPro]"),
+                      QStringLiteral("经办人：[frxDB_SQ.theBGPro]"), QStringLiteral("编号：[frxDB_SQ.theNum]")});
+    DocumentLayout layout = issueLayout("frxR_SQ", "Print/sq.rf3", "frxDB_SQ", "frxDB_SQ_Bill", fields,
+                                        {signature("申请人"), signature("审批人"), signature("经办人")});
+    layout.headerHeight = 20;
+    layout.columns = pricedColumns(layout.lineSet, QStringLiteral("APrice"), QStringLiteral("frxDB_SQ_Bill.theSum"));
     return documentTemplate(layout);
 }
 
 ReportTemplate frxR_BY()
 {
-    DocumentLayout layout = layoutOf("frxR_BY", "Print/by.rf3", "frxDB_In_BY");
-    layout.headerHeight = 25;
-    layout.headerFields = {textBox(0, 10, 95, QStringLiteral("报溢日期：[frxDB_In_BY.myDate]"))};
-    layout.headerFields << headerRow(15, {QStringLiteral("入库仓库：[frxDB_In_BY.SName]"),
-                                          QStringLiteral("审批人：[frxDB_In_BY.thePZPro]"),
-                                          QStringLiteral("经办人：[frxDB_In_BY.theBGPro]"),
-                                          QStringLiteral("编号：[frxDB_In_BY.theNum]")});
-    layout.columns = pricedColumns(layout.lineSet, QStringLiteral("APrice"), QStringLiteral("frxDB_In_BY_Bill.theSum"));
-    layout.signatures = {QStringLiteral("审批人签字：_____________________"),
-                         QStringLiteral("经办人签字：_____________________")};
-    return documentTemplate(layout);
+    QList<TextBox> fields = {textBox(0, 10, 90, QStringLiteral("报溢日期：[frxDB_In_BY.myDate]"))};
+    fields << fieldRow(15, {QStringLiteral("入库仓库：[frxDB_In_BY.SName]"), QStringLiteral("审批人：[frxDB_In_BY.thePZPro]"),
+                            QStringLiteral("经办人：[frxDB_In_BY.theBGPro]"), QStringLiteral("编号：[frxDB_In_BY.theNum]")});
+    return documentTemplate(issueLayout("frxR_BY", "Print/by.rf3", "frxDB_In_BY", "frxDB_In_BY_Bill", fields,
+                                        {signature("审批人"), signature("经办人")}));
 }

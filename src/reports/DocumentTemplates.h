@@ -49,6 +49,11 @@ QList<DocumentColumn> pricedColumns(const QString &lineSet, const QString &price
 
 // The purchase-in document.
 ReportTemplate frxR_CG();
+// The return-to-supplier, requisition, loan and write-off documents.
+ReportTemplate frxR_TH();
+ReportTemplate frxR_LY();
+ReportTemplate frxR_JC();
+ReportTemplate frxR_BS();
 
 // The return of loans and requisitions: quantities and the storage each line went back
 // to, without prices.
