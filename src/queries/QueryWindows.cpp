@@ -1,0 +1,41 @@
+#include "queries/QueryWindows.h"
+
+TfrmIn_CG_Q::TfrmIn_CG_Q(AppServices services, QWidget *parent)
+    : QueryWindow(services, queryKind(QStringLiteral("TfrmIn_CG_Q")), parent)
+{
+}
+
+TfrmOut_TH_Q::TfrmOut_TH_Q(AppServices services, QWidget *parent)
+    : QueryWindow(services, queryKind(QStringLiteral("TfrmOut_TH_Q")), parent)
+{
+}
+
+TfrmOut_LY_Q::TfrmOut_LY_Q(AppServices services, QWidget *parent)
+    : QueryWindow(services, queryKind(QStringLiteral("TfrmOut_LY_Q")), parent)
+{
+}
+
+TfrmOut_JC_Q::TfrmOut_JC_Q(AppServices services, QWidget *parent)
+    : QueryWindow(services, queryKind(QStringLiteral("TfrmOut_JC_Q")), parent)
+{
+}
+
+TfrmIn_GH_Q::TfrmIn_GH_Q(AppServices services, QWidget *parent)
+    : QueryWindow(services, queryKind(QStringLiteral("TfrmIn_GH_Q")), parent)
+{
+}
+
+TfrmOut_BS_Q::TfrmOut_BS_Q(AppServices services, QWidget *parent)
+    : QueryWindow(services, queryKind(QStringLiteral("TfrmOut_BS_Q")), parent)
+{
+}
+
+TfrmIn_BY_Q::TfrmIn_BY_Q(AppServices services, QWidget *parent)
+    : QueryWindow(services, queryKind(QStringLiteral("TfrmIn_BY_Q")), parent)
+{
+}
+
+TfrmDB_Q::TfrmDB_Q(AppServices services, QWidget *parent)
+    : QueryWindow(services, queryKind(QStringLiteral("TfrmDB_Q")), parent)
+{
+}

@@ -1,0 +1,261 @@
+// The query windows driven as a user does: search, current document, commands with their
+// rights, export read back with openpyxl, request conversion.
+#include "documents/LineDialogs.h"
+#include "queries/QueryWindows.h"
+#include "queries/TfrmSQ_Q.h"
+#include "support/Screenshots.h"
+#include "support/StockDocuments.h"
+#include "ui/DataGrid.h"
+#include "ui/LookupComboBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSqlQueryModel>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs `answer` on the next modal dialog that opens.
+void whenModalOpens(std::function<void(QDialog *)> answer)
+{
+    QTimer::singleShot(0, [answer] { answer(qobject_cast<QDialog *>(QApplication::activeModalWidget())); });
+}
+
+// The cells of the first sheet of an .xlsx file as openpyxl reads them, rows of
+// tab-separated values.
+QStringList sheetRows(const QString &path)
+{
+    QProcess python;
+    python.start("/usr/bin/python3",
+                 {"-c", "import sys, openpyxl\n"
+                        "for row in openpyxl.load_workbook(sys.argv[1]).worksheets[0].iter_rows(values_only=True):\n"
+                        "    print('\\t'.join('' if v is None else str(v) for v in row))\n",
+                  path});
+    python.waitForFinished(30000);
+    return QString::fromUtf8(python.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+}
+
+// Two purchase-in documents of a supplier in the one storage, a person and a department.
+struct QueryWindows : ::testing::Test {
+    TestDatabase db;
+    int item = addTestItem(db, "A001", "A4纸");
+    SavedDocument first, second;
+
+    QueryWindows()
+    {
+        db.context.UserStorages = {"物品仓库"};
+        db.context.OrgName = "朔禾公司";
+        db.dm.myESQL("insert into UMerchant (ID, MName, thePY) values (1, '北京文具', 'BJWJ')");
+        db.dm.myESQL("insert into SDepartment (DName) values ('行政部'), ('财务部')");
+        db.dm.myESQL("insert into SPerson (DName, PName) values ('行政部', '张三'), ('财务部', '王五')");
+        const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+        first = saveTestDocument(db, "UIn_CG", {{.item = item, .count = 5, .price = 2}}, today);
+        second = saveTestDocument(db, "UIn_CG", {{.item = item, .count = 3, .price = 1}, {.item = item, .count = 1}}, today);
+    }
+
+    template <typename Window>
+    static void search(Window &window)
+    {
+        window.show();
+        window.template findChild<QPushButton *>("BitBtn1")->click();
+    }
+    static QAction *command(QueryWindow &window, const char *name)
+    {
+        return window.findChild<QAction *>(name);
+    }
+    static QString label(QueryWindow &window, const char *name)
+    {
+        return window.findChild<QLabel *>(name)->text();
+    }
+};
+
+TEST_F(QueryWindows, CurrentDocumentFollowsTheCursorAndDrivesTheLines)
+{
+    TfrmIn_CG_Q window(db.services);
+    EXPECT_FALSE(window.findChild<QPushButton *>("BitBtn2")->isEnabled());
+    EXPECT_EQ(window.documents()->contextMenuPolicy(), Qt::NoContextMenu);
+    search(window);
+    EXPECT_TRUE(window.findChild<QPushButton *>("BitBtn2")->isEnabled());
+    EXPECT_EQ(window.documents()->contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_EQ(window.selectedNumber(), second.number); // newest first
+    EXPECT_EQ(window.lines()->rows()->rowCount(), 2);
+    EXPECT_EQ(label(window, "Label1"), "记录：2");
+    EXPECT_EQ(label(window, "Label2"), "数量：9");
+    EXPECT_EQ(label(window, "Label3"), "金额：14");
+
+    window.documents()->setFocus();
+    QTest::keyClick(window.documents(), Qt::Key_Down);
+    EXPECT_EQ(window.selectedNumber(), first.number);
+    EXPECT_EQ(window.lines()->rows()->rowCount(), 1);
+    EXPECT_EQ(window.lines()->currentValue("数量").toDouble(), 5);
+    EXPECT_TRUE(window.lines()->isColumnHidden(window.lines()->rows()->column("ID")));
+    EXPECT_TRUE(saveScreenshot(window, "purchase_in_query"));
+}
+
+TEST_F(QueryWindows, FiltersTickThemselvesAndTheDepartmentRefillsItsPersons)
+{
+    TfrmOut_LY_Q window(db.services);
+    window.show();
+    QTest::keyClicks(window.findChild<QLineEdit *>("Edit1"), "0001");
+    EXPECT_TRUE(window.findChild<QCheckBox *>("CheckBox1")->isChecked());
+    window.findChild<QDateEdit *>("DateTimePicker1")->setDate(QDate(2026, 1, 1));
+    EXPECT_TRUE(window.findChild<QCheckBox *>("CheckBox2")->isChecked());
+    auto *departments = window.findChild<LookupComboBox *>("DBLookupComboBox1");
+    auto *persons = window.findChild<LookupComboBox *>("DBLookupComboBox2");
+    EXPECT_EQ(persons->count(), 0);
+    departments->setCurrentIndex(departments->findText("财务部"));
+    Q_EMIT departments->activated(departments->currentIndex());
+    EXPECT_TRUE(window.findChild<QCheckBox *>("CheckBox3")->isChecked());
+    ASSERT_EQ(persons->count(), 1);
+    EXPECT_EQ(persons->itemText(0), "王五");
+}
+
+TEST_F(QueryWindows, DeleteLineAndThenTheDocument)
+{
+    TfrmIn_CG_Q window(db.services);
+    search(window);
+    window.documents()->setCurrentIndex(window.documentRows()->index(1, 0));
+    ASSERT_EQ(window.selectedNumber(), first.number);
+
+    // The document still has a live line, even one the list does not show yet.
+    db.dialogs.answers = {true};
+    command(window, "D1")->trigger();
+    EXPECT_EQ(db.dialogs.texts(), QStringList{"当前选中采购入库单 有明细信息，不能删除！"});
+
+    db.dialogs.clear();
+    db.dialogs.answers = {true};
+    command(window, "D2")->trigger();
+    EXPECT_EQ(db.dialogs.texts(), (QStringList{"当前选中物品名称为 A4纸", "确认要删除吗？该删除将不可恢复！"}));
+    EXPECT_EQ(window.lines()->rows()->rowCount(), 0);
+    EXPECT_DOUBLE_EQ(testBalance(db, item, 1), 4);
+    EXPECT_EQ(db.value("select theNum from UWList where theType='采购删除'").toString(), first.number);
+    EXPECT_EQ(label(window, "Label2"), "数量：4");
+
+    db.dialogs.clear();
+    db.dialogs.answers = {true};
+    command(window, "D1")->trigger();
+    EXPECT_EQ(db.dialogs.texts(), (QStringList{"当前选中采购入库单编号为 " + first.number, "确认要删除吗？该删除将不可恢复！"}));
+    EXPECT_EQ(db.value("select theDel from UIn_CG where theNum=?", {first.number}).toInt(), 1);
+    EXPECT_EQ(window.documentRows()->rowCount(), 1);
+}
+
+// Each command of the line and document menus, with what shows that it ran.
+struct RightCase {
+    const char *command;
+    QString AppContext::*right;
+};
+
+TEST_F(QueryWindows, ARightRefusesOnlyWhenItIsExactlyNo)
+{
+    const RightCase cases[] = {
+        {"D1", &AppContext::RightDelete}, {"D2", &AppContext::RightDelete}, {"M1", &AppContext::RightModify},
+        {"P2", &AppContext::RightModify}, {"R1", &AppContext::RightModify},
+    };
+    for (const RightCase &c : cases) {
+        for (const char *value : {"否", "", "是"}) {
+            SCOPED_TRACE(std::string(c.command) + " " + value);
+            db.context.*c.right = value;
+            TfrmIn_CG_Q window(db.services);
+            search(window);
+            db.dialogs.clear();
+            db.dialogs.answers = {false};
+            bool opened = false;
+            whenModalOpens([&opened](QDialog *dialog) {
+                opened = dialog != nullptr;
+                if (dialog)
+                    dialog->reject();
+            });
+            command(window, c.command)->trigger();
+            const bool ran = opened || !db.dialogs.messages.isEmpty();
+            EXPECT_EQ(ran, QString(value) != "否");
+            QApplication::processEvents();
+        }
+    }
+    for (const char *value : {"否", "", "是"}) {
+        SCOPED_TRACE(value);
+        db.context.RightExport = value;
+        db.dialogs.openedUrls.clear();
+        TfrmIn_CG_Q window(db.services);
+        search(window);
+        window.findChild<QPushButton *>("BitBtn2")->click();
+        EXPECT_EQ(db.dialogs.openedUrls.size(), QString(value) == "否" ? 0 : 1);
+    }
+}
+
+TEST_F(QueryWindows, CountChangeThroughTheDialogReloadsTheLines)
+{
+    TfrmIn_CG_Q window(db.services);
+    search(window);
+    whenModalOpens([](QDialog *dialog) {
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "A4纸 修改数量");
+        auto *box = dialog->findChild<QLineEdit *>("Edit1");
+        EXPECT_EQ(box->text(), "3");
+        box->setText("7");
+        EXPECT_TRUE(saveScreenshot(*dialog, "count_dialog"));
+        dialog->findChild<QPushButton *>("BitBtn1")->click();
+    });
+    command(window, "M1")->trigger();
+    EXPECT_EQ(window.lines()->currentValue("数量").toDouble(), 7);
+    EXPECT_DOUBLE_EQ(testBalance(db, item, 1), 13);
+}
+
+TEST_F(QueryWindows, ExportReadsBackWithTextNumbersAndDates)
+{
+    db.dm.myESQL("update UIn_CG set Remark='O''Brien 50%' where theNum=?", {first.number});
+    TfrmIn_CG_Q window(db.services);
+    window.show();
+    window.findChild<QLineEdit *>("Edit3")->setText("O'Brien 50%");
+    window.findChild<QCheckBox *>("CheckBox8")->setChecked(true);
+    window.findChild<QPushButton *>("BitBtn1")->click();
+    window.findChild<QPushButton *>("BitBtn2")->click();
+    ASSERT_EQ(db.dialogs.openedUrls.size(), 1);
+    const QStringList rows = sheetRows(db.dialogs.openedUrls[0].toLocalFile());
+    ASSERT_EQ(rows.size(), 3);
+    EXPECT_EQ(rows[0].split('\t')[0], "朔禾公司采购表");
+    EXPECT_EQ(rows[1], "序号\t编号\t采购日期\t供应商\t采购人\t经办人\t入库仓库\t制单人\t备注");
+    EXPECT_EQ(rows[2], QString("1\t%1\t%2\t北京文具\t张三\t李四\t物品仓库\t系统管理员\tO'Brien 50%")
+                           .arg(first.number, QDate::currentDate().toString("yyyy-MM-dd")));
+}
+
+TEST_F(QueryWindows, RequestBecomesAPurchaseInOnlyWithTheMenuRight)
+{
+    const SavedDocument request = saveTestDocument(db, "USQ", {{.item = item, .count = 4}});
+    bool purchaseVisible = false;
+    TfrmSQ_Q window(db.services, [&](const QString &item) { return item == "N11" && purchaseVisible; });
+    search(window);
+    ASSERT_EQ(window.selectedNumber(), request.number);
+
+    bool opened = false;
+    whenModalOpens([&opened](QDialog *dialog) {
+        opened = dialog != nullptr;
+        if (dialog)
+            dialog->reject();
+    });
+    command(window, "C1")->trigger();
+    QApplication::processEvents();
+    EXPECT_FALSE(opened);
+
+    purchaseVisible = true;
+    db.dm.myESQL("update USQ_Bill set theCG=1");
+    QString caption;
+    whenModalOpens([&caption](QDialog *dialog) {
+        ASSERT_NE(dialog, nullptr);
+        caption = dialog->windowTitle();
+        dialog->reject();
+    });
+    command(window, "C1")->trigger();
+    EXPECT_EQ(db.dialogs.texts(), QStringList{"申请单 " + request.number + " 已转采购单！"});
+    EXPECT_EQ(caption, "采购入库单");
+}
+
+} // namespace
