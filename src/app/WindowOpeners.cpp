@@ -2,6 +2,7 @@
 
 #include "app/TfrmMain.h"
 #include "documents/TfrmIN_CG.h"
+#include "documents/TfrmIn_GH.h"
 #include "master/ReferenceMembers.h"
 #include "master/TfrmDept.h"
 #include "master/TfrmM_Q.h"
@@ -79,6 +80,10 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
     });
     mainWindow.setWindowOpener(QStringLiteral("N11"), [&mainWindow, services] {
         TfrmIN_CG window(services, QString(), &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("O2"), [&mainWindow, services] {
+        TfrmIn_GH window(services, &mainWindow);
         window.exec();
     });
     installQueryWindowOpeners(mainWindow, services);

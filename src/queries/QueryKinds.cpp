@@ -143,7 +143,6 @@ QueryKind loan()
     kind.deleteLedger = LedgerKind::LoanDeleted;
     kind.remarkCaption = QStringLiteral("借用明细备注");
     kind.countChange = true;
-    kind.loanDays = true;
     return kind;
 }
 
@@ -166,6 +165,7 @@ QueryKind loanReturn()
                               QStringLiteral("JYID"), QStringLiteral("JYT")};
     kind.reversal = Reversal::Return;
     kind.deleteLedger = LedgerKind::LoanReturnDeleted;
+    kind.print = PrintIn_GH;
     return kind;
 }
 
@@ -210,6 +210,7 @@ QueryKind surplus()
     kind.deleteRefusal = QStringLiteral("当前选中报溢单 有明细信息，不能删除！");
     kind.reversal = Reversal::Inbound;
     kind.deleteLedger = LedgerKind::SurplusDeleted;
+    kind.print = PrintIn_BY;
     return kind;
 }
 
@@ -237,6 +238,7 @@ QueryKind request()
     kind.reversal = Reversal::None;
     kind.remarkCaption = QStringLiteral("申请明细备注");
     kind.countChange = true;
+    kind.print = PrintSQ;
     return kind;
 }
 
@@ -260,6 +262,7 @@ QueryKind transfer()
                               QStringLiteral("RKID")};
     kind.reversal = Reversal::Transfer;
     kind.deleteLedger = LedgerKind::TransferDeleted;
+    kind.print = PrintDB;
     return kind;
 }
 

@@ -66,7 +66,6 @@ struct QueryKind {
     QString priceCaption;            // the line commands; empty: not offered
     QString remarkCaption;
     bool countChange = false;
-    bool loanDays = false;
     PrintRoutine print = nullptr;    // null until the kind can be printed
 };
 

@@ -1,5 +1,10 @@
 #include "queries/QueryWindows.h"
 
+#include "documents/TfrmAddJYTS.h"
+#include "store/AppContext.h"
+
+#include <QAction>
+
 TfrmIn_CG_Q::TfrmIn_CG_Q(AppServices services, QWidget *parent)
     : QueryWindow(services, queryKind(QStringLiteral("TfrmIn_CG_Q")), parent)
 {
@@ -18,6 +23,18 @@ TfrmOut_LY_Q::TfrmOut_LY_Q(AppServices services, QWidget *parent)
 TfrmOut_JC_Q::TfrmOut_JC_Q(AppServices services, QWidget *parent)
     : QueryWindow(services, queryKind(QStringLiteral("TfrmOut_JC_Q")), parent)
 {
+    connect(addLineCommand(QStringLiteral("增加借用天数 &A"), "A1"), &QAction::triggered, this,
+            &TfrmOut_JC_Q::addLoanDays);
+}
+
+void TfrmOut_JC_Q::addLoanDays()
+{
+    const QVariant line = currentLine(QStringLiteral("ID"));
+    if (!line.isValid() || !rightAllows(m_services.context.RightModify))
+        return;
+    TfrmAddJYTS dialog(m_services, line.toString(), selectedNumber(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        myMXRef(selectedNumber());
 }
 
 TfrmIn_GH_Q::TfrmIn_GH_Q(AppServices services, QWidget *parent)

@@ -20,9 +20,14 @@ public:
     explicit TfrmOut_LY_Q(AppServices services, QWidget *parent = nullptr);
 };
 
+// The loan query also lengthens the loan days of a line ("增加借用天数 &A").
 class TfrmOut_JC_Q : public QueryWindow {
+    Q_OBJECT
 public:
     explicit TfrmOut_JC_Q(AppServices services, QWidget *parent = nullptr);
+
+public Q_SLOTS:
+    void addLoanDays(); // A1
 };
 
 class TfrmIn_GH_Q : public QueryWindow {

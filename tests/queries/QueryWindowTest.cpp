@@ -209,6 +209,26 @@ TEST_F(QueryWindows, CountChangeThroughTheDialogReloadsTheLines)
     EXPECT_DOUBLE_EQ(testBalance(db, item, 1), 13);
 }
 
+TEST_F(QueryWindows, LoanDaysGrowByWhatIsTyped)
+{
+    const SavedDocument loan = saveTestDocument(db, "UOut_JC", {{.item = item, .count = 2}},
+                                                QDate::currentDate().toString("yyyy-MM-dd"));
+    TfrmOut_JC_Q window(db.services);
+    search(window);
+    ASSERT_EQ(window.selectedNumber(), loan.number);
+    const QList<QAction *> menu = window.lines()->actions();
+    ASSERT_GE(menu.size(), 2);
+    EXPECT_EQ(menu[0]->text(), "增加借用天数 &A");
+    EXPECT_TRUE(menu[1]->isSeparator());
+    whenModalOpens([](QDialog *dialog) {
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit *>("Edit1")->setText("15");
+        dialog->findChild<QPushButton *>("BitBtn1")->click();
+    });
+    command(window, "A1")->trigger();
+    EXPECT_EQ(window.lines()->currentValue("归还天数").toInt(), 45);
+}
+
 TEST_F(QueryWindows, ExportReadsBackWithTextNumbersAndDates)
 {
     db.dm.myESQL("update UIn_CG set Remark='O''Brien 50%' where theNum=?", {first.number});
