@@ -140,6 +140,14 @@ TEST_F(QueryWindows, DeleteLineAndThenTheDocument)
     EXPECT_EQ(db.value("select theNum from UWList where theType='采购删除'").toString(), first.number);
     EXPECT_EQ(label(window, "Label2"), "数量：4");
 
+    // A line the list does not show still stops the delete: the database is asked.
+    db.dm.myESQL("insert into UIn_CG_Bill (theNum, AID, theCount, APrice, SID, theDel) values (?, ?, 1, 1, 1, 0)",
+                 {first.number, item});
+    db.dialogs.clear();
+    command(window, "D1")->trigger();
+    EXPECT_EQ(db.dialogs.texts(), QStringList{"当前选中采购入库单 有明细信息，不能删除！"});
+    db.dm.myESQL("update UIn_CG_Bill set theDel=1 where theNum=?", {first.number});
+
     db.dialogs.clear();
     db.dialogs.answers = {true};
     command(window, "D1")->trigger();
@@ -276,6 +284,74 @@ TEST_F(QueryWindows, RequestBecomesAPurchaseInOnlyWithTheMenuRight)
     command(window, "C1")->trigger();
     EXPECT_EQ(db.dialogs.texts(), QStringList{"申请单 " + request.number + " 已转采购单！"});
     EXPECT_EQ(caption, "采购入库单");
+}
+
+// The captions of a grid's pop-up menu, separators as "-".
+QStringList menuOf(QWidget *grid)
+{
+    QStringList captions;
+    for (QAction *action : grid->actions())
+        captions << (action->isSeparator() ? QString("-") : action->text());
+    return captions;
+}
+
+TEST_F(QueryWindows, EveryKindHasItsMenusAndExportsItsColumns)
+{
+    const QStringList corrections = {"修改单价 &P", "修改数量 &M", "修改备注 &R", "-", "删除明细 &D"};
+    const QMap<QString, QStringList> lineMenus = {
+        {"TfrmIn_CG_Q", corrections},
+        {"TfrmOut_TH_Q", corrections},
+        {"TfrmOut_LY_Q", corrections.mid(1)},
+        {"TfrmOut_JC_Q", QStringList{"增加借用天数 &A", "-"} + corrections.mid(1)},
+        {"TfrmSQ_Q", corrections.mid(1)},
+    };
+    std::vector<std::unique_ptr<QueryWindow>> windows;
+    windows.emplace_back(new TfrmIn_CG_Q(db.services));
+    windows.emplace_back(new TfrmOut_TH_Q(db.services));
+    windows.emplace_back(new TfrmOut_LY_Q(db.services));
+    windows.emplace_back(new TfrmOut_JC_Q(db.services));
+    windows.emplace_back(new TfrmIn_GH_Q(db.services));
+    windows.emplace_back(new TfrmOut_BS_Q(db.services));
+    windows.emplace_back(new TfrmIn_BY_Q(db.services));
+    windows.emplace_back(new TfrmSQ_Q(db.services, [](const QString &) { return true; }));
+    windows.emplace_back(new TfrmDB_Q(db.services));
+    for (const std::unique_ptr<QueryWindow> &window : windows) {
+        const QueryKind &kind = window->kind();
+        SCOPED_TRACE(kind.windowClass.toStdString());
+        QStringList documentMenu = {"打印" + kind.menuName + " &P", "-", "删除" + kind.menuName + " &D"};
+        if (kind.header == "USQ")
+            documentMenu << "-" << "申请单转采购单 &C" << "申请单转领用单 &L" << "申请单转借用单 &J";
+        EXPECT_EQ(menuOf(window->documents()), documentMenu);
+        EXPECT_EQ(menuOf(window->lines()), lineMenus.value(kind.windowClass, {"删除明细 &D"}));
+
+        TestLine line{.item = item, .toStorage = 1};
+        if (kind.header == "UIn_GH") {
+            line.issueLine = saveTestDocument(db, "UOut_JC", {{.item = item, .count = 5}}).lineIds[0];
+            line.issueTable = "UOut_JC_Bill";
+        }
+        const QString number = saveTestDocument(db, kind.header, {line}).number;
+        db.dialogs.openedUrls.clear();
+        window->findChild<QCheckBox *>("CheckBox1")->setChecked(true);
+        window->findChild<QLineEdit *>("Edit1")->setText(number);
+        search(*window);
+        window->findChild<QPushButton *>("BitBtn2")->click();
+        ASSERT_EQ(db.dialogs.openedUrls.size(), 1) << db.dialogs.lastText().toStdString();
+        const QStringList rows = sheetRows(db.dialogs.openedUrls[0].toLocalFile());
+        ASSERT_EQ(rows.size(), 3);
+        QStringList titles = {"序号"};
+        for (const QueryColumn &column : kind.masterColumns)
+            titles << column.title;
+        EXPECT_EQ(rows[1], titles.join('\t'));
+        EXPECT_EQ(rows[2].split('\t').mid(0, 3), (QStringList{"1", number, kTestLoginDate}));
+    }
+}
+
+TEST_F(QueryWindows, PrintShowsThePreviewOfTheCurrentDocument)
+{
+    TfrmIn_CG_Q window(db.services);
+    search(window);
+    command(window, "P1")->trigger();
+    EXPECT_EQ(db.dialogs.previews, 1);
 }
 
 } // namespace
