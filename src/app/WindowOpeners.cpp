@@ -3,7 +3,12 @@
 #include "app/TfrmMain.h"
 #include "documents/TfrmIN_CG.h"
 #include "documents/TfrmIn_GH.h"
+#include "documents/TfrmOut_BS.h"
+#include "documents/TfrmOut_JC.h"
+#include "documents/TfrmOut_LY.h"
+#include "documents/TfrmOut_TH.h"
 #include "master/ReferenceMembers.h"
+#include "master/TfrmAPack.h"
 #include "master/TfrmDept.h"
 #include "master/TfrmM_Q.h"
 #include "master/TfrmP_Q.h"
@@ -61,6 +66,7 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
         {"O1", ChildKind::Storages, storageMember},
         {"N60", ChildKind::Places, placeMember},
         {"N3", ChildKind::Suppliers, supplierMember},
+        {"N61", ChildKind::ItemPackages, packageMember},
     };
     for (const auto &entry : maintenance) {
         mainWindow.setWindowOpener(QLatin1String(entry.item), [&mainWindow, services, kind = entry.kind,
@@ -87,4 +93,20 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
         window.exec();
     });
     installQueryWindowOpeners(mainWindow, services);
+    mainWindow.setWindowOpener(QStringLiteral("N310"), [&mainWindow, services] {
+        TfrmOut_TH window(services, &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N21"), [&mainWindow, services] {
+        TfrmOut_LY window(services, QString(), &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N22"), [&mainWindow, services] {
+        TfrmOut_JC window(services, QString(), &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N41"), [&mainWindow, services] {
+        TfrmOut_BS window(services, &mainWindow);
+        window.exec();
+    });
 }

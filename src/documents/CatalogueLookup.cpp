@@ -1,5 +1,6 @@
 #include "documents/CatalogueLookup.h"
 
+#include "documents/LineFill.h"
 #include "documents/Pickers.h"
 #include "documents/TfrmA_In.h"
 #include "store/AppContext.h"
@@ -8,8 +9,8 @@
 #include "ui/Dialogs.h"
 #include "ui/LineGrid.h"
 
-CatalogueLookup::CatalogueLookup(AppServices services, LineGrid &grid, QWidget *window)
-    : m_services(services), m_grid(grid), m_window(window)
+CatalogueLookup::CatalogueLookup(AppServices services, LineGrid &grid, QWidget *window, WhenNone whenNone)
+    : m_services(services), m_grid(grid), m_window(window), m_whenNone(whenNone)
 {
 }
 
@@ -23,6 +24,10 @@ void CatalogueLookup::run()
     const QStringList excluded = itemIdsOnDocument();
 
     TfrmFindArticle6 picker(m_services, text, excluded, m_window);
+    if (picker.recordCount() == 0 && m_whenNone == WhenNone::SayNotFound) {
+        m_services.dialogs.information(m_window, QStringLiteral("物品信息不存在，清重新选择！"), kProgramTitle);
+        return;
+    }
     if (picker.recordCount() == 0) {
         if (text.isEmpty() || !addOneToExistingLine(text))
             createItem(text);
@@ -46,15 +51,11 @@ void CatalogueLookup::run()
         writeLine(line, record(chosen.first()));
         return;
     }
-    // "全选": every record into its own line from the current one down, up to line 99.
-    const int fitting = qMin(int(chosen.size()), LineGridModel::kLines - line + 1);
-    for (int i = 0; i < fitting; ++i)
-        writeLine(line + i, record(chosen.at(i)));
-    m_grid.setCurrent(qMin(line + fitting, int(LineGridModel::kLines)), m_grid.layout().codeColumn);
-    if (fitting < chosen.size()) {
-        m_services.dialogs.information(
-            m_window, QStringLiteral("单据最多 99 行，有 %1 条物品未能加入！").arg(chosen.size() - fitting), kProgramTitle);
-    }
+    // "全选": every record into the free lines from the current one down, up to line 99.
+    const int unfitted = fillFreeLines(m_grid, line, true, int(chosen.size()), [&](int target, int index) {
+        writeLine(target, record(chosen.at(index)));
+    });
+    reportUnfitted(m_services, m_window, unfitted);
 }
 
 void CatalogueLookup::writeLine(int line, const Record &record)

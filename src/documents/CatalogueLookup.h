@@ -16,7 +16,13 @@ class CatalogueLookup {
 public:
     static constexpr int kItemIdColumn = 9;
 
-    CatalogueLookup(AppServices services, LineGrid &grid, QWidget *window);
+    // What the lookup does when the text finds no item that is not on the document yet.
+    enum class WhenNone {
+        CreateItem,  // add 1 to the line holding the only match, or open "物品录入"
+        SayNotFound, // "物品信息不存在，清重新选择！" (the package lines)
+    };
+
+    CatalogueLookup(AppServices services, LineGrid &grid, QWidget *window, WhenNone whenNone = WhenNone::CreateItem);
 
     // myFindWP: looks up the item of the grid's current line.
     void run();
@@ -33,4 +39,5 @@ private:
     AppServices m_services;
     LineGrid &m_grid;
     QWidget *m_window;
+    WhenNone m_whenNone;
 };

@@ -65,6 +65,77 @@ PrintedKind purchaseInPrint()
     };
 }
 
+namespace {
+
+// The undeleted lines of an issue document with their item, their storage and the
+// line's own price; with `liveHeader` only while the header is not deleted either.
+QString issueLines(const QString &headerTable, bool liveHeader)
+{
+    const QString line = headerTable + QStringLiteral("_Bill");
+    QString statement = QStringLiteral("select ") + line + QStringLiteral(".*, UArticle.AName, UArticle.AStandard, "
+        "UArticle.AUnit, SStorage.SName, ") + line + QStringLiteral(".thePrice as APrice, ") + line
+        + QStringLiteral(".thePrice*") + line + QStringLiteral(".theCount AS theSum, UArticle.theNum as ANum");
+    if (liveHeader)
+        statement += QStringLiteral(", ") + headerTable + QStringLiteral(".theLYPro");
+    statement += QStringLiteral(" FROM ") + line + QStringLiteral(" LEFT JOIN UArticle ON UArticle.ID = ") + line
+        + QStringLiteral(".AID LEFT JOIN SStorage ON SStorage.ID = ") + line + QStringLiteral(".SID");
+    if (liveHeader) {
+        statement += QStringLiteral(" INNER JOIN ") + headerTable + QStringLiteral(" ON ") + headerTable
+            + QStringLiteral(".theNum = ") + line + QStringLiteral(".theNum AND ") + headerTable
+            + QStringLiteral(".theDel = 0");
+    }
+    return statement + QStringLiteral(" Where ") + line + QStringLiteral(".theNum = ? and ") + line
+        + QStringLiteral(".theDel = 0 Order by ") + line + QStringLiteral(".myID");
+}
+
+QString wholeHeader(const QString &headerTable)
+{
+    return QStringLiteral("select * from %1 Where theNum = ?").arg(headerTable);
+}
+
+} // namespace
+
+PrintedKind loanPrint()
+{
+    return {QStringLiteral("UOut_JC"), frxR_JC(), QStringLiteral("frxDB_JC"), wholeHeader(QStringLiteral("UOut_JC")),
+            issueLines(QStringLiteral("UOut_JC"), true)};
+}
+
+PrintedKind requisitionPrint()
+{
+    return {QStringLiteral("UOut_LY"), frxR_LY(), QStringLiteral("frxDB_LY"), wholeHeader(QStringLiteral("UOut_LY")),
+            issueLines(QStringLiteral("UOut_LY"), true)};
+}
+
+PrintedKind damagePrint()
+{
+    return {QStringLiteral("UOut_BS"), frxR_BS(), QStringLiteral("frxDB_BS"), wholeHeader(QStringLiteral("UOut_BS")),
+            issueLines(QStringLiteral("UOut_BS"), false)};
+}
+
+PrintedKind returnToSupplierPrint()
+{
+    // As purchase-in: the header joins supplier and storage, the lines their item.
+    return {
+        QStringLiteral("UOut_TH"),
+        frxR_TH(),
+        QStringLiteral("frxDB_TH"),
+        QStringLiteral(
+            "select UOut_TH.ID, UOut_TH.theNum, UOut_TH.theTHPro, UOut_TH.theBGPro, UMerchant.MName, "
+            "SStorage.SName, UOut_TH.theUser, UOut_TH.myDate, UOut_TH.Remark, UOut_TH.theDel, "
+            "UOut_TH.theDate FROM UOut_TH INNER JOIN SStorage ON SStorage.ID = UOut_TH.SID "
+            "INNER JOIN UMerchant ON UMerchant.ID = UOut_TH.MID Where UOut_TH.theNum = ?"),
+        QStringLiteral(
+            "select UOut_TH_Bill.ID, UOut_TH_Bill.theNum, UArticle.AName, UArticle.AStandard, "
+            "UArticle.AUnit, UOut_TH_Bill.APrice, UOut_TH_Bill.theCount, UOut_TH_Bill.theDel, "
+            "UOut_TH_Bill.AID, UOut_TH_Bill.SID, UOut_TH_Bill.Remark, "
+            "UOut_TH_Bill.APrice*UOut_TH_Bill.theCount AS theSum, UOut_TH_Bill.myID, "
+            "UArticle.theNum as ANum FROM UOut_TH_Bill LEFT JOIN UArticle ON "
+            "UArticle.ID = UOut_TH_Bill.AID Where UOut_TH_Bill.theNum = ? and "
+            "UOut_TH_Bill.theDel = 0 Order by UOut_TH_Bill.myID"),
+    };
+}
+
 void renderDocument(TfrmDM &dm, const PrintedKind &kind, const QString &number,
                     QPagedPaintDevice &device, const QDateTime &printTime)
 {

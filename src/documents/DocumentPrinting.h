@@ -28,6 +28,12 @@ PrintedKind returnPrint();
 PrintedKind transferPrint();
 PrintedKind requestPrint();
 PrintedKind surplusPrint();
+// The loan ("UOut_JC", frxR_JC), requisition ("UOut_LY", frxR_LY), write-off
+// ("UOut_BS", frxR_BS) and return-to-supplier ("UOut_TH", frxR_TH) documents.
+PrintedKind loanPrint();
+PrintedKind requisitionPrint();
+PrintedKind damagePrint();
+PrintedKind returnToSupplierPrint();
 
 // Draws document `number` of `kind` onto `device` (a printer or a QPdfWriter) without
 // a window. Throws DatabaseError when the document cannot be read.

@@ -228,15 +228,25 @@ void DocumentWindow::setText(const QString &objectName, const QString &text)
         label->setText(text);
 }
 
-QString DocumentWindow::department(const QString &personBox) const
+QString DocumentWindow::departmentLabelOf(const QString &personBox) const
 {
     for (const HeaderGroup &group : m_description.groups) {
         for (const HeaderField &field : group.fields) {
             if (field.objectName == personBox)
-                return text(field.departmentLabel);
+                return field.departmentLabel;
         }
     }
     return {};
+}
+
+QString DocumentWindow::department(const QString &personBox) const
+{
+    return text(departmentLabelOf(personBox));
+}
+
+void DocumentWindow::setDepartment(const QString &personBox, const QString &department)
+{
+    setText(departmentLabelOf(personBox), department);
 }
 
 QString DocumentWindow::storageId(const QString &objectName) const

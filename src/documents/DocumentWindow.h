@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/DocumentPrinting.h"
+#include "documents/DocumentRefusal.h"
 #include "ui/AppServices.h"
 #include "ui/LineGrid.h"
 
@@ -129,12 +130,6 @@ struct DocumentDescription {
     QString resetFocus;        // objectName focused after a reset
 };
 
-// A failed check: its message and the objectName of the widget to focus.
-struct DocumentRefusal {
-    QString message;
-    QString focus;
-};
-
 class DocumentWindow : public QDialog {
     Q_OBJECT
 public:
@@ -147,6 +142,7 @@ public:
     QString text(const QString &objectName) const;
     void setText(const QString &objectName, const QString &text);
     QString department(const QString &personBox) const;
+    void setDepartment(const QString &personBox, const QString &department);
     QString storageId(const QString &objectName) const;
     QString storageName(const QString &objectName) const;
     QString date(const QString &objectName) const; // "yyyy-MM-dd"
@@ -184,6 +180,7 @@ private:
     void findPerson(QLineEdit *box, const QString &departmentLabel);
     void findSupplier();
     void restoreDefaults();
+    QString departmentLabelOf(const QString &personBox) const;
 
     DocumentDescription m_description;
     LineGrid *m_grid;

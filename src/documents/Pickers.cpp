@@ -56,3 +56,47 @@ TfrmFindProson::TfrmFindProson(AppServices services, const QString &text, QWidge
         {pattern, pattern, pattern});
     load(query, {}, {80, 100, 150, 100});
 }
+
+namespace {
+
+// The stock search of TfrmFindArticle7 with `columns` selected.
+QSqlQuery stockSearch(AppServices services, const TfrmFindArticle7::Search &search, const QString &columns)
+{
+    QString statement = QStringLiteral("select ") + columns
+        + QStringLiteral(" from UWare INNER JOIN UArticle ON UWare.AID = UArticle.ID") + itemTextCondition()
+        + QStringLiteral(" AND (SID = ?)");
+    QVariantList values = itemTextValues(search.text);
+    values << search.storageId.toInt();
+    if (!search.excludedIds.isEmpty()) {
+        statement += QStringLiteral(" AND (AID NOT IN (%1))").arg(placeholders(search.excludedIds.size()));
+        for (const QString &id : search.excludedIds)
+            values << id.toInt();
+    }
+    if (search.positiveOnly)
+        statement += QStringLiteral(" AND (WCount > 0)");
+    statement += QStringLiteral(" order by AType,AName,AStandard,AUnit");
+    return services.dm.select(statement, values);
+}
+
+} // namespace
+
+TfrmFindArticle7::TfrmFindArticle7(AppServices services, const Search &search, QWidget *parent)
+    : PickerDialog(search.storageName + QStringLiteral(" 物品 查找"), parent)
+{
+    setObjectName(QStringLiteral("frmFindArticle7"));
+    QSqlQuery query = stockSearch(services, search, QStringLiteral(
+        "theNum as 物品编码, AType as 物品分类, AName as 物品名称, AStandard as 规格型号, "
+        "AUnit as 单位, APrice as 单价, WCount as 库存数量, Remark as 备注, AID"));
+    load(query, {QStringLiteral("AID")}, {100, 100, 200, 100, 80, 80, 80, 100});
+    enableSelectAll();
+}
+
+QStringList TfrmFindArticle7::matchingIds(AppServices services, Search search)
+{
+    search.excludedIds.clear();
+    QSqlQuery query = stockSearch(services, search, QStringLiteral("AID"));
+    QStringList ids;
+    while (query.next())
+        ids << query.value(0).toString();
+    return ids;
+}

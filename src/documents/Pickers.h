@@ -22,6 +22,24 @@ public:
                      QWidget *parent = nullptr);
 };
 
+// "<storage> 物品 查找": items with a balance row in the storage whose name, initials,
+// code or standard contain the text, leaving out the items already on the document;
+// with `positiveOnly` only those with a balance above 0.
+class TfrmFindArticle7 : public PickerDialog {
+    Q_OBJECT
+public:
+    struct Search {
+        QString text;
+        QString storageId, storageName;
+        QStringList excludedIds;
+        bool positiveOnly = true;
+    };
+    TfrmFindArticle7(AppServices services, const Search &search, QWidget *parent = nullptr);
+
+    // The IDs of the items the search finds, ignoring the exclusion.
+    static QStringList matchingIds(AppServices services, Search search);
+};
+
 // "查找 人员": persons whose name, initials or staff number contain the text.
 class TfrmFindProson : public PickerDialog {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "queries/QueryKinds.h"
+#include "ui/AppServices.h"
 
 #include <optional>
 

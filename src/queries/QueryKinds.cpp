@@ -71,7 +71,7 @@ QueryKind purchaseIn()
     kind.deleteLedger = LedgerKind::PurchaseDeleted;
     kind.priceCaption = QStringLiteral("采购明细单价");
     kind.remarkCaption = QStringLiteral("采购明细备注");
-    kind.print = PrintIn_CG;
+    kind.print = purchaseInPrint;
     return kind;
 }
 
@@ -89,6 +89,7 @@ QueryKind returnToSupplier()
     kind.deleteLedger = LedgerKind::ReturnDeleted;
     kind.priceCaption = QStringLiteral("退货明细单价");
     kind.remarkCaption = QStringLiteral("退货明细备注");
+    kind.print = returnToSupplierPrint;
     return kind;
 }
 
@@ -115,6 +116,7 @@ QueryKind requisition()
     kind.deleteLedger = LedgerKind::RequisitionDeleted;
     kind.remarkCaption = QStringLiteral("领用明细备注");
     kind.countChange = true;
+    kind.print = requisitionPrint;
     return kind;
 }
 
@@ -143,6 +145,7 @@ QueryKind loan()
     kind.deleteLedger = LedgerKind::LoanDeleted;
     kind.remarkCaption = QStringLiteral("借用明细备注");
     kind.countChange = true;
+    kind.print = loanPrint;
     return kind;
 }
 
@@ -165,7 +168,7 @@ QueryKind loanReturn()
                               QStringLiteral("JYID"), QStringLiteral("JYT")};
     kind.reversal = Reversal::Return;
     kind.deleteLedger = LedgerKind::LoanReturnDeleted;
-    kind.print = PrintIn_GH;
+    kind.print = returnPrint;
     return kind;
 }
 
@@ -196,6 +199,7 @@ QueryKind writeOff()
     kind.deleteRefusal = QStringLiteral("当前选中报损单 有明细信息，不能删除！");
     kind.reversal = Reversal::Outbound;
     kind.deleteLedger = LedgerKind::WriteOffDeleted;
+    kind.print = damagePrint;
     return kind;
 }
 
@@ -210,7 +214,7 @@ QueryKind surplus()
     kind.deleteRefusal = QStringLiteral("当前选中报溢单 有明细信息，不能删除！");
     kind.reversal = Reversal::Inbound;
     kind.deleteLedger = LedgerKind::SurplusDeleted;
-    kind.print = PrintIn_BY;
+    kind.print = surplusPrint;
     return kind;
 }
 
@@ -238,7 +242,7 @@ QueryKind request()
     kind.reversal = Reversal::None;
     kind.remarkCaption = QStringLiteral("申请明细备注");
     kind.countChange = true;
-    kind.print = PrintSQ;
+    kind.print = requestPrint;
     return kind;
 }
 
@@ -262,7 +266,7 @@ QueryKind transfer()
                               QStringLiteral("RKID")};
     kind.reversal = Reversal::Transfer;
     kind.deleteLedger = LedgerKind::TransferDeleted;
-    kind.print = PrintDB;
+    kind.print = transferPrint;
     return kind;
 }
 

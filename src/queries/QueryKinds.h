@@ -1,12 +1,8 @@
 #pragma once
 
-#include "ui/AppServices.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-class QWidget;
 
 // What one document query window is: its tables, filters, columns, menus, texts and
 // the way a deleted line is taken back out of stock. The nine windows are these nine
@@ -44,7 +40,7 @@ enum class Reversal {
     None,     // a request: only the mark
 };
 
-using PrintRoutine = void (*)(AppServices &services, QWidget *parent, const QString &number);
+struct PrintedKind;
 
 struct QueryKind {
     QString windowClass;     // "TfrmIn_CG_Q", also its export member
@@ -66,7 +62,7 @@ struct QueryKind {
     QString priceCaption;            // the line commands; empty: not offered
     QString remarkCaption;
     bool countChange = false;
-    PrintRoutine print = nullptr;    // null until the kind can be printed
+    PrintedKind (*print)();          // how its documents print
 };
 
 // The nine kinds in the order of the query menu's commands.

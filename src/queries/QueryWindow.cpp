@@ -1,5 +1,6 @@
 #include "queries/QueryWindow.h"
 
+#include "documents/DocumentPrinting.h"
 #include "documents/LineDialogs.h"
 #include "queries/DocumentDeletes.h"
 #include "sheets/SheetMembers.h"
@@ -222,13 +223,16 @@ void QueryWindow::buildMenus()
     connect(addTo(m_lines, QStringLiteral("删除明细 &D"), "D2"), &QAction::triggered, this, &QueryWindow::deleteLine);
 }
 
-QAction *QueryWindow::addDocumentCommand(const QString &caption, const char *objectName)
+QList<QAction *> QueryWindow::addDocumentCommands(const QList<std::pair<QString, const char *>> &commands)
 {
     m_documents->addAction(separator(m_documents));
-    auto *action = new QAction(caption, m_documents);
-    action->setObjectName(QLatin1String(objectName));
-    m_documents->addAction(action);
-    return action;
+    QList<QAction *> actions;
+    for (const auto &[caption, objectName] : commands) {
+        actions << new QAction(caption, m_documents);
+        actions.last()->setObjectName(QLatin1String(objectName));
+        m_documents->addAction(actions.last());
+    }
+    return actions;
 }
 
 QAction *QueryWindow::addLineCommand(const QString &caption, const char *objectName)
@@ -343,10 +347,10 @@ QVariant QueryWindow::currentLine(const QString &field) const
 void QueryWindow::printDocument()
 {
     const int row = m_documents->currentIndex().row();
-    if (row < 0 || !m_kind.print)
+    if (row < 0)
         return;
     m_selectedNumber = m_documentRows->record(row).value(kNumberField).toString();
-    m_kind.print(m_services, this, m_selectedNumber);
+    ::printDocument(m_services, this, m_kind.print(), m_selectedNumber);
 }
 
 void QueryWindow::deleteDocument()

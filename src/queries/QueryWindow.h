@@ -2,6 +2,7 @@
 
 #include "queries/QueryKinds.h"
 #include "queries/QueryStatements.h"
+#include "ui/AppServices.h"
 
 #include <QWidget>
 
@@ -44,9 +45,9 @@ public Q_SLOTS:
 protected:
     QueryWindow(AppServices services, const QueryKind &kind, QWidget *parent);
 
-    // Adds a command to the document menu (after print and delete) or to the front of
-    // the line menu.
-    QAction *addDocumentCommand(const QString &caption, const char *objectName);
+    // Adds commands (caption, object name) to the document menu after print and delete,
+    // set apart by a separator, or one command to the front of the line menu.
+    QList<QAction *> addDocumentCommands(const QList<std::pair<QString, const char *>> &commands);
     QAction *addLineCommand(const QString &caption, const char *objectName);
     // The value of `field` in the current line, or an invalid value without one.
     QVariant currentLine(const QString &field) const;

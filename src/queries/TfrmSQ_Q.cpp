@@ -1,6 +1,8 @@
 #include "queries/TfrmSQ_Q.h"
 
 #include "documents/TfrmIN_CG.h"
+#include "documents/TfrmOut_JC.h"
+#include "documents/TfrmOut_LY.h"
 #include "store/AppContext.h"
 #include "store/TfrmDM.h"
 #include "ui/Dialogs.h"
@@ -31,7 +33,12 @@ std::unique_ptr<QDialog> documentWindow(AppServices services, const QString &req
 TfrmSQ_Q::TfrmSQ_Q(AppServices services, MenuVisible menuVisible, QWidget *parent)
     : QueryWindow(services, queryKind(QStringLiteral("TfrmSQ_Q")), parent), m_menuVisible(std::move(menuVisible))
 {
-    connect(addDocumentCommand(QStringLiteral("申请单转采购单 &C"), "C1"), &QAction::triggered, this, &TfrmSQ_Q::C1Click);
+    const QList<QAction *> commands = addDocumentCommands({{QStringLiteral("申请单转采购单 &C"), "C1"},
+                                                           {QStringLiteral("申请单转领用单 &L"), "N3"},
+                                                           {QStringLiteral("申请单转借用单 &J"), "J1"}});
+    connect(commands[0], &QAction::triggered, this, &TfrmSQ_Q::C1Click);
+    connect(commands[1], &QAction::triggered, this, &TfrmSQ_Q::N3Click);
+    connect(commands[2], &QAction::triggered, this, &TfrmSQ_Q::J1Click);
 }
 
 bool requestConverted(TfrmDM &dm, const QString &number, const QString &counter)
@@ -44,6 +51,16 @@ bool requestConverted(TfrmDM &dm, const QString &number, const QString &counter)
 void TfrmSQ_Q::C1Click()
 {
     convert({"N11", "theCG", QStringLiteral(" 已转采购单！"), documentWindow<TfrmIN_CG>});
+}
+
+void TfrmSQ_Q::N3Click()
+{
+    convert({"N21", "theLY", QStringLiteral(" 已转领用单！"), documentWindow<TfrmOut_LY>});
+}
+
+void TfrmSQ_Q::J1Click()
+{
+    convert({"N22", "theJY", QStringLiteral(" 已转借用单！"), documentWindow<TfrmOut_JC>});
 }
 
 void TfrmSQ_Q::convert(const Conversion &conversion)

@@ -17,6 +17,8 @@ public:
 
 public Q_SLOTS:
     void C1Click(); // 申请单转采购单
+    void N3Click(); // 申请单转领用单
+    void J1Click(); // 申请单转借用单
 
 private:
     struct Conversion;

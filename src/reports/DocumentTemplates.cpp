@@ -146,6 +146,35 @@ QList<TextBox> headerRow(double top, const QStringList &fields)
     return row;
 }
 
+// The column grid and the signatures of a kind whose header band is 25 mm, with the
+// fields at 10 and 15 mm, and whose lines carry their amount in theSum.
+DocumentLayout issueLayout(const char *name, const char *fileName, const char *headerSet, const char *lineSet,
+                           QList<TextBox> headerFields, QStringList signatures)
+{
+    DocumentLayout layout;
+    layout.name = QLatin1String(name);
+    layout.fileName = QLatin1String(fileName);
+    layout.headerSet = QLatin1String(headerSet);
+    layout.lineSet = QLatin1String(lineSet);
+    layout.headerHeight = 25;
+    layout.headerFields = std::move(headerFields);
+    layout.columns = pricedColumns(layout.lineSet, QStringLiteral("thePrice"), layout.lineSet + QStringLiteral(".theSum"));
+    layout.signatures = std::move(signatures);
+    return layout;
+}
+
+// Four fields in a row at `top`: three of 45 mm and the document number on the right.
+QList<TextBox> fieldRow(double top, const QStringList &fields)
+{
+    QList<TextBox> row;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const bool number = i == 3;
+        row << textBox(i * 45, top, number ? kPrintableWidth - 135 : 45, fields[i],
+                       number ? Qt::AlignRight : Qt::AlignLeft);
+    }
+    return row;
+}
+
 // The data sets of a kind and the file its report is saved under.
 DocumentLayout layoutOf(const char *name, const char *fileName, const char *headerSet)
 {
@@ -155,6 +184,11 @@ DocumentLayout layoutOf(const char *name, const char *fileName, const char *head
     layout.headerSet = QLatin1String(headerSet);
     layout.lineSet = layout.headerSet + QStringLiteral("_Bill");
     return layout;
+}
+
+QString signature(const char *role)
+{
+    return QString::fromUtf8(role) + QStringLiteral("签字：_____________________");
 }
 
 } // namespace
@@ -223,4 +257,55 @@ ReportTemplate frxR_BY()
     layout.signatures = {QStringLiteral("审批人签字：_____________________"),
                          QStringLiteral("经办人签字：_____________________")};
     return documentTemplate(layout);
+}
+
+ReportTemplate frxR_TH()
+{
+    DocumentLayout layout;
+    layout.name = QStringLiteral("frxR_TH");
+    layout.fileName = QStringLiteral("Print/th.rf3");
+    layout.headerSet = QStringLiteral("frxDB_TH");
+    layout.lineSet = QStringLiteral("frxDB_THM");
+    layout.headerFields = {
+        textBox(0, 10, 150, QStringLiteral("商家名称：[frxDB_TH.MName]")),
+        textBox(155, 10, 35, QStringLiteral("编号：[frxDB_TH.theNum]"), Qt::AlignRight),
+    };
+    layout.columns = pricedColumns(layout.lineSet, QStringLiteral("APrice"),
+                                   QStringLiteral("frxDB_THM.APrice*frxDB_THM.theCount"));
+    layout.footerFields = {
+        textBox(0, 5, 45, QStringLiteral("退货日期：[frxDB_TH.myDate]")),
+        textBox(45, 5, 45, QStringLiteral("退货人：[frxDB_TH.theTHPro]")),
+        textBox(90, 5, 45, QStringLiteral("经办人：[frxDB_TH.theBGPro]")),
+        textBox(135, 5, 55, QStringLiteral("出库仓库：[frxDB_TH.SName]")),
+    };
+    layout.signatures = {signature("退货人"), signature("经办人")};
+    return documentTemplate(layout);
+}
+
+ReportTemplate frxR_LY()
+{
+    QList<TextBox> fields = {textBox(0, 10, 90, QStringLiteral("领用日期：[frxDB_LY.myDate]"))};
+    fields << fieldRow(15, {QStringLiteral("出库仓库：[frxDB_LY.SName]"), QStringLiteral("领用人：[frxDB_LY.theLYPro]"),
+                            QStringLiteral("经办人：[frxDB_LY.theBGPro]"), QStringLiteral("编号：[frxDB_LY.theNum]")});
+    return documentTemplate(issueLayout("frxR_LY", "Print/ly.rf3", "frxDB_LY", "frxDB_LY_Bill", fields,
+                                        {signature("领用人"), signature("经办人"), signature("审批人")}));
+}
+
+ReportTemplate frxR_JC()
+{
+    QList<TextBox> fields = {textBox(0, 10, 90, QStringLiteral("借用日期：[frxDB_JC.myDate]")),
+                             textBox(90, 10, 100, QStringLiteral("出库仓库：[frxDB_JC.SName]"))};
+    fields << fieldRow(15, {QStringLiteral("借用人：[frxDB_JC.theLYPro]"), QStringLiteral("审批人：[frxDB_JC.thePZPro]"),
+                            QStringLiteral("经办人：[frxDB_JC.theBGPro]"), QStringLiteral("编号：[frxDB_JC.theNum]")});
+    return documentTemplate(issueLayout("frxR_JC", "Print/jc.rf3", "frxDB_JC", "frxDB_JC_Bill", fields,
+                                        {signature("借用人"), signature("审批人"), signature("经办人")}));
+}
+
+ReportTemplate frxR_BS()
+{
+    QList<TextBox> fields = {textBox(0, 10, 90, QStringLiteral("报损日期：[frxDB_BS.myDate]"))};
+    fields << fieldRow(15, {QStringLiteral("出库仓库：[frxDB_BS.SName]"), QStringLiteral("审批人：[frxDB_BS.thePZPro]"),
+                            QStringLiteral("经办人：[frxDB_BS.theBGPro]"), QStringLiteral("编号：[frxDB_BS.theNum]")});
+    return documentTemplate(issueLayout("frxR_BS", "Print/bs.rf3", "frxDB_BS", "frxDB_BS_Bill", fields,
+                                        {signature("审批人"), signature("经办人")}));
 }

@@ -59,3 +59,8 @@ ReportTemplate frxR_DB();
 ReportTemplate frxR_SQ();
 // The surplus found in a storage.
 ReportTemplate frxR_BY();
+// The return-to-supplier, requisition, loan and write-off documents.
+ReportTemplate frxR_TH();
+ReportTemplate frxR_LY();
+ReportTemplate frxR_JC();
+ReportTemplate frxR_BS();

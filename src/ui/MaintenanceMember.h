@@ -8,6 +8,7 @@
 
 struct AppServices;
 class DataGrid;
+class QWidget;
 
 // What makes one maintenance window: its table, the query the grid shows, the form
 // fields, the checks of a save and the member's own steps. The window itself is
@@ -25,6 +26,13 @@ struct MaintenanceField {
 struct RequiredField {
     const char *column;
     const char *message; // shown when the field is empty
+};
+
+// A command of the grid's pop-up menu, run for the current row when the grid has rows.
+struct MaintenanceAction {
+    QString caption;     // "物品明细 &L"
+    QString objectName;  // "L1"
+    std::function<void(AppServices &, QWidget *window, int id, const QString &name)> run;
 };
 
 struct MaintenanceMember {
@@ -46,5 +54,8 @@ struct MaintenanceMember {
     std::function<QString(AppServices &, int id, const QString &name)> deleteRefusal;
     // Runs inside the save of a new row, after its insert.
     std::function<void(AppServices &, const QString &name)> afterInsert;
+    // Runs inside the save of a modified row, after its update, with the name before and after.
+    std::function<void(AppServices &, const QString &oldName, const QString &newName)> afterUpdate;
+    std::vector<MaintenanceAction> gridActions;
     QString closingMessage;  // shown whenever the window closes, when set
 };

@@ -9,6 +9,7 @@
 #include "ui/Dialogs.h"
 #include "ui/LookupComboBox.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -66,6 +67,17 @@ MaintenanceWindow::MaintenanceWindow(AppServices services, MaintenanceMember mem
 
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { showCurrentRow(); });
+    for (const MaintenanceAction &action : m_member.gridActions) {
+        auto *item = new QAction(action.caption, m_grid);
+        item->setObjectName(action.objectName);
+        m_grid->addAction(item);
+        connect(item, &QAction::triggered, this, [this, run = action.run] {
+            if (m_grid->rows()->rowCount() > 0)
+                run(m_services, this, currentId(), currentName());
+        });
+    }
+    if (!m_member.gridActions.empty())
+        m_grid->setContextMenuPolicy(Qt::ActionsContextMenu);
     Ref();
     setState(State::Browse);
 }
@@ -316,8 +328,12 @@ void MaintenanceWindow::ButSaveEditClick()
         assignments << QStringLiteral("thePY=?");
     QVariantList values = fieldValues();
     values << currentId();
+    Transaction transaction(m_services.dm.database());
     m_services.dm.myESQL(QStringLiteral("update %1 set %2 where ID=?").arg(m_member.table, assignments.join(QLatin1Char(','))),
                          values);
+    if (m_member.afterUpdate)
+        m_member.afterUpdate(m_services, currentName(), fieldText(m_member.nameColumn));
+    transaction.commit();
 
     // Show the saved values in the grid without reading the table again.
     const int row = m_grid->currentRowNumber();

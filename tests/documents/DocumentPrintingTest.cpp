@@ -1,5 +1,7 @@
 // Printing of purchase-in documents, read back from the PDF with pdftotext.
 #include "documents/DocumentPrinting.h"
+#include "documents/IssueDocument.h"
+#include "ui/LineGridModel.h"
 #include "store/Transaction.h"
 #include "support/TestDatabase.h"
 
@@ -313,6 +315,90 @@ TEST_F(OtherKindsPrint, SurplusPrintsTheStorageAndTheLinePrices)
         EXPECT_TRUE(page.contains(QString::fromUtf8(expected))) << expected;
     expectLines(page, {"1 WP0001 晨光中性笔 0.5mm黑色 支 1.25 4 5.00 盘盈", "3 WP0002 得力订书机 12号 台 30.00 1 30.00"});
     EXPECT_EQ(lineWith(page, "合计"), "合计 5 35.00");
+}
+
+// The four issue documents, saved by their own save and printed: a pen line, a
+// deleted line, a stapler line.
+struct IssuePrintCase {
+    const char *name;
+    IssueDocument::Kind (*kind)();
+    PrintedKind (*print)();
+    QStringList expected; // title, header and footer fields, signatures
+};
+
+TEST(IssuePrint, PrintsTitleHeaderLiveLinesInOrderTotalsAndSignatures)
+{
+    const IssuePrintCase cases[] = {
+        {"loan", IssueDocument::loan, loanPrint,
+         {"晴川朔禾信息科技有限公司物品借用出库单", "借用日期：2026-03-14", "出库仓库：物品仓库", "借用人：张三",
+          "审批人：王五", "经办人：李四", "编号：2603150001", "备注：外借'展会", "打印时间：2026-03-15 10:30:05",
+          "借用人签字：___", "审批人签字：___", "经办人签字：___"}},
+        {"requisition", IssueDocument::requisition, requisitionPrint,
+         {"晴川朔禾信息科技有限公司物品领用出库单", "领用日期：2026-03-14", "出库仓库：物品仓库", "领用人：张三",
+          "经办人：李四", "编号：2603150001", "备注：外借'展会", "领用人签字：___", "经办人签字：___", "审批人签字：___"}},
+        {"write-off", IssueDocument::damage, damagePrint,
+         {"晴川朔禾信息科技有限公司物品报损出库单", "报损日期：2026-03-14", "出库仓库：物品仓库", "审批人：王五",
+          "经办人：李四", "编号：2603150001", "备注：外借'展会", "审批人签字：___", "经办人签字：___"}},
+        {"return to supplier", IssueDocument::returnToSupplier, returnToSupplierPrint,
+         {"晴川朔禾信息科技有限公司物品退货出库单", "商家名称：齐心办公用品有限公司", "编号：2603150001",
+          "退货日期：2026-03-14", "退货人：张三", "经办人：李四", "出库仓库：物品仓库", "备注：外借'展会",
+          "退货人签字：___", "经办人签字：___"}},
+    };
+    for (const IssuePrintCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        TestDatabase db;
+        db.context.AllowNegativeStock = true;
+        db.dm.myESQL("INSERT INTO UMerchant (MName) VALUES ('齐心办公用品有限公司')");
+        db.dm.myESQL("INSERT INTO UArticle (theNum, AName, AStandard, AUnit, APrice) VALUES "
+                     "('WP0001', '晨光中性笔', '0.5mm黑色', '支', 99), ('WP0003', '作废订书钉', '24/6', '盒', 1), "
+                     "('WP0002', '得力订书机', '12号', '台', 99)");
+        const IssueDocument::Kind kind = c.kind();
+        LineGridModel lines(QStringList(9), kind.columns.count);
+        const QStringList cells[] = {{"WP0001", "1234.5", "2.5", "加急", "1"}, {"WP0003", "99999", "7", "", "2"},
+                                     {"WP0002", "8", "3", "", "3"}};
+        for (int line = 1; line <= 3; ++line) {
+            const QStringList &cell = cells[line - 1];
+            lines.setCell(line, IssueDocument::Code, cell[0]);
+            lines.setCell(line, IssueDocument::Price, cell[1]);
+            lines.setCell(line, IssueDocument::Quantity, cell[2]);
+            lines.setCell(line, IssueDocument::Remark, cell[3]);
+            lines.setCell(line, kind.columns.itemId, cell[4]);
+        }
+        IssueDocument::Header header;
+        header.storageId = "1";
+        header.storageName = "物品仓库";
+        header.date = "2026-03-14";
+        header.remark = "外借'展会";
+        header.person = "张三";
+        header.approver = "王五";
+        header.handler = "李四";
+        header.department = "行政部";
+        header.supplierId = "1";
+        header.supplierName = "齐心办公用品有限公司";
+        const QString number = IssueDocument::save(db.services, kind, header, lines);
+        db.dm.myESQL(QString("update %1_Bill set theDel = 1 where myID = 2").arg(kind.table));
+
+        QString folder = qEnvironmentVariable("ARTICLE_SCREENSHOT_DIR");
+        QTemporaryDir output;
+        if (folder.isEmpty() || !QDir().mkpath(folder))
+            folder = output.path();
+        const QString fileName = folder + "/" + c.print().report.name + ".pdf";
+        {
+            QPdfWriter writer(fileName);
+            renderDocument(db.dm, c.print(), number, writer, kPrintTime);
+        }
+        const QStringList pages = pdfPages(fileName);
+        ASSERT_EQ(pages.size(), 1);
+        const QString &page = pages[0];
+        for (const QString &expected : c.expected)
+            EXPECT_TRUE(page.contains(expected)) << expected.toStdString() << "\n" << page.toStdString();
+        EXPECT_EQ(lineWith(page, "物品编码"), "序号 物品编码 物品名称 规格型号 单位 单价 数量 金额 备注");
+        EXPECT_EQ(lineWith(page, "晨光中性笔"), "1 WP0001 晨光中性笔 0.5mm黑色 支 1,234.50 2.5 3,086.25 加急");
+        EXPECT_EQ(lineWith(page, "得力订书机"), "3 WP0002 得力订书机 12号 台 8.00 3 24.00");
+        EXPECT_LT(page.indexOf("晨光中性笔"), page.indexOf("得力订书机"));
+        EXPECT_EQ(lineWith(page, "合计"), "合计 5.5 3,110.25");
+        EXPECT_FALSE(page.contains("作废订书钉"));
+    }
 }
 
 } // namespace

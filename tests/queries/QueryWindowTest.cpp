@@ -3,6 +3,7 @@
 #include "documents/LineDialogs.h"
 #include "queries/QueryWindows.h"
 #include "queries/TfrmSQ_Q.h"
+#include "sheets/SheetMembers.h"
 #include "support/Screenshots.h"
 #include "support/StockDocuments.h"
 #include "ui/DataGrid.h"
@@ -255,35 +256,51 @@ TEST_F(QueryWindows, ExportReadsBackWithTextNumbersAndDates)
                            .arg(first.number, QDate::currentDate().toString("yyyy-MM-dd")));
 }
 
-TEST_F(QueryWindows, RequestBecomesAPurchaseInOnlyWithTheMenuRight)
+TEST_F(QueryWindows, RequestBecomesADocumentOnlyWithTheMenuRightAndWarnsWhenAlreadyConverted)
 {
     const SavedDocument request = saveTestDocument(db, "USQ", {{.item = item, .count = 4}});
-    bool purchaseVisible = false;
-    TfrmSQ_Q window(db.services, [&](const QString &item) { return item == "N11" && purchaseVisible; });
-    search(window);
-    ASSERT_EQ(window.selectedNumber(), request.number);
+    const struct {
+        const char *command, *menuItem, *counter, *warning, *caption;
+    } cases[] = {
+        {"C1", "N11", "theCG", " 已转采购单！", "采购入库单"},
+        {"N3", "N21", "theLY", " 已转领用单！", "领用出库单"},
+        {"J1", "N22", "theJY", " 已转借用单！", "借用出库单"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.command);
+        QString visibleItem;
+        TfrmSQ_Q window(db.services, [&](const QString &item) { return item == visibleItem; });
+        search(window);
+        ASSERT_EQ(window.selectedNumber(), request.number);
 
-    bool opened = false;
-    whenModalOpens([&opened](QDialog *dialog) {
-        opened = dialog != nullptr;
-        if (dialog)
-            dialog->reject();
-    });
-    command(window, "C1")->trigger();
-    QApplication::processEvents();
-    EXPECT_FALSE(opened);
+        // Without the document's menu right nothing opens.
+        bool opened = false;
+        whenModalOpens([&opened](QDialog *dialog) {
+            opened = dialog != nullptr;
+            if (dialog)
+                dialog->reject();
+        });
+        command(window, c.command)->trigger();
+        QApplication::processEvents();
+        EXPECT_FALSE(opened);
 
-    purchaseVisible = true;
-    db.dm.myESQL("update USQ_Bill set theCG=1");
-    QString caption;
-    whenModalOpens([&caption](QDialog *dialog) {
-        ASSERT_NE(dialog, nullptr);
-        caption = dialog->windowTitle();
-        dialog->reject();
-    });
-    command(window, "C1")->trigger();
-    EXPECT_EQ(db.dialogs.texts(), QStringList{"申请单 " + request.number + " 已转采购单！"});
-    EXPECT_EQ(caption, "采购入库单");
+        // Another kind's counter gives no warning; the kind's own does, and the window opens all the same.
+        visibleItem = c.menuItem;
+        for (const char *counter : {"theCG", "theLY", "theJY"}) {
+            db.dm.myESQL(QString("update USQ_Bill set theCG=0, theLY=0, theJY=0, %1=1").arg(counter));
+            db.dialogs.clear();
+            QString caption;
+            whenModalOpens([&caption](QDialog *dialog) {
+                ASSERT_NE(dialog, nullptr);
+                caption = dialog->windowTitle();
+                dialog->reject();
+            });
+            command(window, c.command)->trigger();
+            EXPECT_EQ(caption, c.caption);
+            const QStringList warned = {"申请单 " + request.number + c.warning};
+            EXPECT_EQ(db.dialogs.texts().filter("申请单 "), QString(counter) == c.counter ? warned : QStringList{});
+        }
+    }
 }
 
 // The captions of a grid's pop-up menu, separators as "-".
@@ -339,7 +356,7 @@ TEST_F(QueryWindows, EveryKindHasItsMenusAndExportsItsColumns)
         const QStringList rows = sheetRows(db.dialogs.openedUrls[0].toLocalFile());
         ASSERT_EQ(rows.size(), 3);
         QStringList titles = {"序号"};
-        for (const QueryColumn &column : kind.masterColumns)
+        for (const SheetColumn &column : sheetMember(kind.windowClass).columns)
             titles << column.title;
         EXPECT_EQ(rows[1], titles.join('\t'));
         EXPECT_EQ(rows[2].split('\t').mid(0, 3), (QStringList{"1", number, kTestLoginDate}));
