@@ -43,28 +43,19 @@ QAction *separator(QObject *parent)
 
 } // namespace
 
-// One filter: its check box and the control beside it (a text box, a pair of date
-// pickers or a lookup list).
-struct QueryWindow::Filter {
-    QCheckBox *tick = nullptr;
-    QLineEdit *text = nullptr;
-    QDateEdit *from = nullptr, *to = nullptr;
-    LookupComboBox *lookup = nullptr;
-
-    FilterValue value() const
-    {
-        FilterValue value{.ticked = tick->isChecked()};
-        if (text)
-            value.text = text->text();
-        if (lookup)
-            value.text = lookup->currentIndex() >= 0 ? lookup->currentText() : QString();
-        if (from) {
-            value.from = from->date().toString(kDateFormat);
-            value.to = to->date().toString(kDateFormat);
-        }
-        return value;
+FilterValue QueryWindow::Filter::value() const
+{
+    FilterValue value{.ticked = tick->isChecked()};
+    if (text)
+        value.text = text->text();
+    if (lookup)
+        value.text = lookup->currentIndex() >= 0 ? lookup->currentText() : QString();
+    if (from) {
+        value.from = from->date().toString(kDateFormat);
+        value.to = to->date().toString(kDateFormat);
     }
-};
+    return value;
+}
 
 QueryWindow::QueryWindow(AppServices services, const QueryKind &kind, QWidget *parent)
     : QWidget(parent), m_services(services), m_kind(kind), m_documents(new QTableView),
@@ -98,64 +89,77 @@ QueryWindow::QueryWindow(AppServices services, const QueryKind &kind, QWidget *p
     resize(1000, 640);
 }
 
+QueryWindow::Filter QueryWindow::createFilter(const QueryFilter &definition, QHBoxLayout *cell, int &texts,
+                                              int &lookups)
+{
+    Filter filter;
+    filter.tick = new QCheckBox(definition.caption);
+    filter.tick->setObjectName(QStringLiteral("CheckBox%1").arg(m_filters.size() + 1));
+    cell->addWidget(filter.tick);
+    const auto tick = [box = filter.tick] { box->setChecked(true); };
+    switch (definition.kind) {
+    case FilterKind::Text:
+    case FilterKind::Supplier:
+        filter.text = new QLineEdit;
+        filter.text->setObjectName(QStringLiteral("Edit%1").arg(++texts));
+        connect(filter.text, &QLineEdit::textEdited, filter.tick, tick);
+        connect(filter.text, &QLineEdit::returnPressed, this, &QueryWindow::BitBtn1Click);
+        cell->addWidget(filter.text, 1);
+        break;
+    case FilterKind::Dates:
+        filter.from = new QDateEdit(QDate::currentDate().addMonths(-1));
+        filter.to = new QDateEdit(QDate::currentDate());
+        filter.from->setObjectName(QStringLiteral("DateTimePicker1"));
+        filter.to->setObjectName(QStringLiteral("DateTimePicker2"));
+        for (QDateEdit *picker : {filter.from, filter.to}) {
+            picker->setDisplayFormat(kDateFormat);
+            picker->setCalendarPopup(true);
+            connect(picker, &QDateEdit::dateChanged, filter.tick, tick);
+            cell->addWidget(picker);
+        }
+        break;
+    default:
+        filter.lookup = new LookupComboBox;
+        filter.lookup->setObjectName(QStringLiteral("DBLookupComboBox%1").arg(++lookups));
+        connect(filter.lookup, &QComboBox::activated, filter.tick, tick);
+        cell->addWidget(filter.lookup, 1);
+        break;
+    }
+    return filter;
+}
+
+void QueryWindow::fillLookup(const QueryFilter &definition, LookupComboBox *lookup, LookupComboBox *&departments)
+{
+    switch (definition.kind) {
+    case FilterKind::AllPersons: lookup->setLookup(m_services.dm.DBComPersonAll()); break;
+    case FilterKind::Storages: lookup->setLookup(m_services.dm.DBComStorage()); break;
+    case FilterKind::Users: lookup->setLookup(m_services.dm.DBComSUser()); break;
+    case FilterKind::Departments:
+        lookup->setLookup(m_services.dm.DBComDepartment());
+        departments = lookup;
+        break;
+    case FilterKind::DepartmentPersons:
+        // Empty until a department is chosen; each choice refills it with that department's persons.
+        connect(departments, &QComboBox::activated, lookup, [this, departments, lookup] {
+            lookup->setLookup(m_services.dm.DBComPerson(departments->currentText()));
+        });
+        break;
+    default: break;
+    }
+}
+
 QWidget *QueryWindow::buildFilters()
 {
     auto *group = new QGroupBox(QStringLiteral("查询条件"));
     group->setObjectName(QStringLiteral("GroupBox1"));
     auto *grid = new QGridLayout;
-    const QDate today = QDate::currentDate();
     int texts = 0, lookups = 0;
     LookupComboBox *departments = nullptr;
     for (const QueryFilter &definition : m_kind.filters) {
-        auto *filter = new Filter;
-        filter->tick = new QCheckBox(definition.caption);
-        filter->tick->setObjectName(QStringLiteral("CheckBox%1").arg(m_filters.size() + 1));
         auto *cell = new QHBoxLayout;
-        cell->addWidget(filter->tick);
-        switch (definition.kind) {
-        case FilterKind::Text:
-        case FilterKind::Supplier:
-            filter->text = new QLineEdit;
-            filter->text->setObjectName(QStringLiteral("Edit%1").arg(++texts));
-            connect(filter->text, &QLineEdit::textEdited, filter->tick, [tick = filter->tick] { tick->setChecked(true); });
-            connect(filter->text, &QLineEdit::returnPressed, this, &QueryWindow::BitBtn1Click);
-            cell->addWidget(filter->text, 1);
-            break;
-        case FilterKind::Dates:
-            filter->from = new QDateEdit(today.addMonths(-1));
-            filter->to = new QDateEdit(today);
-            filter->from->setObjectName(QStringLiteral("DateTimePicker1"));
-            filter->to->setObjectName(QStringLiteral("DateTimePicker2"));
-            for (QDateEdit *picker : {filter->from, filter->to}) {
-                picker->setDisplayFormat(kDateFormat);
-                picker->setCalendarPopup(true);
-                connect(picker, &QDateEdit::dateChanged, filter->tick, [tick = filter->tick] { tick->setChecked(true); });
-                cell->addWidget(picker);
-            }
-            break;
-        default:
-            filter->lookup = new LookupComboBox;
-            filter->lookup->setObjectName(QStringLiteral("DBLookupComboBox%1").arg(++lookups));
-            connect(filter->lookup, &QComboBox::activated, filter->tick, [tick = filter->tick] { tick->setChecked(true); });
-            cell->addWidget(filter->lookup, 1);
-            break;
-        }
-        switch (definition.kind) {
-        case FilterKind::AllPersons: filter->lookup->setLookup(m_services.dm.DBComPersonAll()); break;
-        case FilterKind::Storages: filter->lookup->setLookup(m_services.dm.DBComStorage()); break;
-        case FilterKind::Users: filter->lookup->setLookup(m_services.dm.DBComSUser()); break;
-        case FilterKind::Departments:
-            filter->lookup->setLookup(m_services.dm.DBComDepartment());
-            departments = filter->lookup;
-            break;
-        case FilterKind::DepartmentPersons:
-            // Empty until a department is chosen; each choice refills it with that department's persons.
-            connect(departments, &QComboBox::activated, filter->lookup, [this, departments, persons = filter->lookup] {
-                persons->setLookup(m_services.dm.DBComPerson(departments->currentText()));
-            });
-            break;
-        default: break;
-        }
+        const Filter filter = createFilter(definition, cell, texts, lookups);
+        if (filter.lookup)
+            fillLookup(definition, filter.lookup, departments);
         const int index = int(m_filters.size());
         grid->addLayout(cell, index / 4, index % 4);
         m_filters << filter;
@@ -248,8 +252,8 @@ QAction *QueryWindow::addLineCommand(const QString &caption, const char *objectN
 QList<FilterValue> QueryWindow::filterValues() const
 {
     QList<FilterValue> values;
-    for (const Filter *filter : m_filters)
-        values << filter->value();
+    for (const Filter &filter : m_filters)
+        values << filter.value();
     return values;
 }
 
@@ -291,10 +295,10 @@ void QueryWindow::myRef()
 void QueryWindow::myRefhj()
 {
     QString from, to;
-    for (const Filter *filter : m_filters) {
-        if (filter->from) {
-            from = filter->from->date().toString(kDateFormat);
-            to = filter->to->date().toString(kDateFormat);
+    for (const Filter &filter : m_filters) {
+        if (filter.from) {
+            from = filter.from->date().toString(kDateFormat);
+            to = filter.to->date().toString(kDateFormat);
         }
     }
     const Statement totals = totalsStatement(m_kind, from, to);

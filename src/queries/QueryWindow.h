@@ -7,8 +7,12 @@
 #include <QWidget>
 
 class DataGrid;
+class LookupComboBox;
 class QAction;
 class QCheckBox;
+class QDateEdit;
+class QHBoxLayout;
+class QLineEdit;
 class QLabel;
 class QPushButton;
 class QSqlQueryModel;
@@ -55,16 +59,27 @@ protected:
     AppServices m_services;
 
 private:
+    // One filter: its check box and the control beside it (a text box, a pair of date
+    // pickers or a lookup list).
+    struct Filter {
+        QCheckBox *tick = nullptr;
+        QLineEdit *text = nullptr;
+        QDateEdit *from = nullptr, *to = nullptr;
+        LookupComboBox *lookup = nullptr;
+        FilterValue value() const;
+    };
+
     QWidget *buildFilters();
+    Filter createFilter(const QueryFilter &definition, QHBoxLayout *cell, int &texts, int &lookups);
+    void fillLookup(const QueryFilter &definition, LookupComboBox *lookup, LookupComboBox *&departments);
     QWidget *buildTotals();
     void buildMenus();
     void myRefhj();
     void documentChanged();
     void reloadLines();
 
-    struct Filter;
     const QueryKind &m_kind;
-    QList<Filter *> m_filters;
+    QList<Filter> m_filters;
     QPushButton *m_export;
     QTableView *m_documents;
     QSqlQueryModel *m_documentRows;
