@@ -387,35 +387,43 @@ void QueryWindow::deleteLine()
     reloadLines();
 }
 
+QVariant QueryWindow::correctableLine() const
+{
+    return rightAllows(m_services.context.RightModify) ? currentLine(QStringLiteral("ID")) : QVariant();
+}
+
+void QueryWindow::runCorrection(QDialog &dialog)
+{
+    if (dialog.exec() == QDialog::Accepted)
+        myMXRef(m_selectedNumber);
+}
+
 void QueryWindow::changeCount()
 {
-    const QVariant line = currentLine(QStringLiteral("ID"));
-    if (!line.isValid() || !rightAllows(m_services.context.RightModify))
+    const QVariant line = correctableLine();
+    if (!line.isValid())
         return;
     TfrmMCount dialog(m_services, currentLine(QStringLiteral("物品名称")).toString() + QStringLiteral(" 修改数量"),
                       m_kind.lines, line.toInt(), numberText(currentLine(QStringLiteral("数量")).toDouble()), this);
-    if (dialog.exec() == QDialog::Accepted)
-        myMXRef(m_selectedNumber);
+    runCorrection(dialog);
 }
 
 void QueryWindow::changePrice()
 {
-    const QVariant line = currentLine(QStringLiteral("ID"));
-    if (!line.isValid() || !rightAllows(m_services.context.RightModify))
+    const QVariant line = correctableLine();
+    if (!line.isValid())
         return;
     TfrmMPrice dialog(m_services, m_kind.priceCaption, m_kind.lines, line.toInt(),
                       numberText(currentLine(QStringLiteral("单价")).toDouble()), this);
-    if (dialog.exec() == QDialog::Accepted)
-        myMXRef(m_selectedNumber);
+    runCorrection(dialog);
 }
 
 void QueryWindow::changeRemark()
 {
-    const QVariant line = currentLine(QStringLiteral("ID"));
-    if (!line.isValid() || !rightAllows(m_services.context.RightModify))
+    const QVariant line = correctableLine();
+    if (!line.isValid())
         return;
     TfrmMRemark dialog(m_services, m_kind.remarkCaption, m_kind.lines, line.toInt(),
                        currentLine(QStringLiteral("备注")).toString(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        myMXRef(m_selectedNumber);
+    runCorrection(dialog);
 }

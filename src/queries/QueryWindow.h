@@ -10,6 +10,7 @@ class DataGrid;
 class LookupComboBox;
 class QAction;
 class QCheckBox;
+class QDialog;
 class QDateEdit;
 class QHBoxLayout;
 class QLineEdit;
@@ -55,6 +56,10 @@ protected:
     QAction *addLineCommand(const QString &caption, const char *objectName);
     // The value of `field` in the current line, or an invalid value without one.
     QVariant currentLine(const QString &field) const;
+    // The ID of the current line when there is one and the user may correct lines.
+    QVariant correctableLine() const;
+    // Shows a correction dialog and shows the lines again when it saved.
+    void runCorrection(QDialog &dialog);
 
     AppServices m_services;
 

@@ -1,7 +1,6 @@
 #include "queries/QueryWindows.h"
 
 #include "documents/TfrmAddJYTS.h"
-#include "store/AppContext.h"
 
 #include <QAction>
 
@@ -29,12 +28,11 @@ TfrmOut_JC_Q::TfrmOut_JC_Q(AppServices services, QWidget *parent)
 
 void TfrmOut_JC_Q::addLoanDays()
 {
-    const QVariant line = currentLine(QStringLiteral("ID"));
-    if (!line.isValid() || !rightAllows(m_services.context.RightModify))
+    const QVariant line = correctableLine();
+    if (!line.isValid())
         return;
     TfrmAddJYTS dialog(m_services, line.toString(), selectedNumber(), this);
-    if (dialog.exec() == QDialog::Accepted)
-        myMXRef(selectedNumber());
+    runCorrection(dialog);
 }
 
 TfrmIn_GH_Q::TfrmIn_GH_Q(AppServices services, QWidget *parent)
