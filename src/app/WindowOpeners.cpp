@@ -1,12 +1,15 @@
 #include "app/WindowOpeners.h"
 
 #include "app/TfrmMain.h"
+#include "documents/TfrmDB_In.h"
 #include "documents/TfrmIN_CG.h"
-#include "documents/TfrmIn_GH.h"
+#include "documents/TfrmIn_BY.h"
 #include "documents/TfrmOut_BS.h"
 #include "documents/TfrmOut_JC.h"
 #include "documents/TfrmOut_LY.h"
 #include "documents/TfrmOut_TH.h"
+#include "documents/TfrmIn_GH.h"
+#include "documents/TfrmSQ_In.h"
 #include "master/ReferenceMembers.h"
 #include "master/TfrmAPack.h"
 #include "master/TfrmDept.h"
@@ -88,11 +91,6 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
         TfrmIN_CG window(services, QString(), &mainWindow);
         window.exec();
     });
-    mainWindow.setWindowOpener(QStringLiteral("O2"), [&mainWindow, services] {
-        TfrmIn_GH window(services, &mainWindow);
-        window.exec();
-    });
-    installQueryWindowOpeners(mainWindow, services);
     mainWindow.setWindowOpener(QStringLiteral("N310"), [&mainWindow, services] {
         TfrmOut_TH window(services, &mainWindow);
         window.exec();
@@ -109,4 +107,21 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
         TfrmOut_BS window(services, &mainWindow);
         window.exec();
     });
+    mainWindow.setWindowOpener(QStringLiteral("O2"), [&mainWindow, services] {
+        TfrmIn_GH window(services, &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N14"), [&mainWindow, services] {
+        TfrmSQ_In window(services, &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N2"), [&mainWindow, services] {
+        TfrmDB_In window(services, &mainWindow);
+        window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N81"), [&mainWindow, services] {
+        TfrmIn_BY window(services, &mainWindow);
+        window.exec();
+    });
+    installQueryWindowOpeners(mainWindow, services);
 }

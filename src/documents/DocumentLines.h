@@ -1,5 +1,7 @@
 #pragma once
 
+#include "documents/DocumentRefusal.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -7,18 +9,13 @@
 class LineGridModel;
 
 // What the saves of the return, transfer, request and surplus documents share: their
-// lines hold the item ID in cell 9 and count only when it is there, and a failed check
-// names the field that gets the focus by its object name.
+// lines hold the item ID in cell 9 and count only when it is there.
 namespace DocumentLines {
 
 enum Column { Code = 1, Name, Standard, Unit, Price, Quantity, Amount, Remark, ItemId };
 
-// A refused save: the message to show and the object name of the field to focus
-// ("Edit2", "DBLookupComboBox1", "StringGrid1").
-struct CheckFailure {
-    QString message;
-    QString field;
-};
+// A refused save: the message and the objectName of the field to focus.
+using CheckFailure = DocumentRefusal;
 
 inline const QString kGrid = QStringLiteral("StringGrid1");
 

@@ -173,7 +173,7 @@ PrintedKind returnPrint()
         QStringLiteral("UIn_GH"),
         frxR_GH(),
         QStringLiteral("frxDB_GH"),
-        QStringLiteral("select * from UIn_GH Where theNum = ?"),
+        wholeHeader(QStringLiteral("UIn_GH")),
         QStringLiteral(
             "select UIn_GH_Bill.*, UArticle.AName, UArticle.AStandard, UArticle.AUnit, SStorage.SName, "
             "UArticle.theNum as ANum FROM UIn_GH_Bill LEFT JOIN UArticle ON UArticle.ID = UIn_GH_Bill.AID "
@@ -188,10 +188,11 @@ PrintedKind transferPrint()
         QStringLiteral("UDB"),
         frxR_DB(),
         QStringLiteral("frxDB_DB"),
-        QStringLiteral("select * from UDB Where theNum = ?"),
+        wholeHeader(QStringLiteral("UDB")),
         QStringLiteral(
             "select UArticle.AType, UArticle.AName, UArticle.AStandard, UArticle.AUnit, UDB_Bill.thePrice, "
-            "UDB_Bill.theCount, UDB_Bill.Remark, UDB_Bill.myID, UArticle.theNum as ANum "
+            "UDB_Bill.theCount, UDB_Bill.Remark, UDB_Bill.myID, UArticle.theNum as ANum, "
+            "UDB_Bill.thePrice*UDB_Bill.theCount AS theSum "
             "FROM UDB_Bill LEFT JOIN UArticle ON UArticle.ID = UDB_Bill.AID "
             "Where UDB_Bill.theNum = ? and UDB_Bill.theDel = 0 Order by UDB_Bill.myID"),
     };
@@ -203,10 +204,11 @@ PrintedKind requestPrint()
         QStringLiteral("USQ"),
         frxR_SQ(),
         QStringLiteral("frxDB_SQ"),
-        QStringLiteral("select * from USQ Where theNum = ?"),
+        wholeHeader(QStringLiteral("USQ")),
         QStringLiteral(
             "select UArticle.AType, UArticle.AName, UArticle.AStandard, UArticle.AUnit, USQ_Bill.APrice, "
-            "USQ_Bill.theCount, USQ_Bill.Remark, USQ_Bill.myID, UArticle.theNum as ANum "
+            "USQ_Bill.theCount, USQ_Bill.Remark, USQ_Bill.myID, UArticle.theNum as ANum, "
+            "USQ_Bill.APrice*USQ_Bill.theCount AS theSum "
             "FROM USQ_Bill LEFT JOIN UArticle ON UArticle.ID = USQ_Bill.AID "
             "Where USQ_Bill.theNum = ? and USQ_Bill.theDel = 0 Order by USQ_Bill.myID"),
     };
@@ -214,18 +216,9 @@ PrintedKind requestPrint()
 
 PrintedKind surplusPrint()
 {
-    return {
-        QStringLiteral("UIn_BY"),
-        frxR_BY(),
-        QStringLiteral("frxDB_In_BY"),
-        QStringLiteral("select * from UIn_BY Where theNum = ?"),
-        QStringLiteral(
-            "select UIn_BY_Bill.*, UArticle.AName, UArticle.AStandard, UArticle.AUnit, SStorage.SName, "
-            "UIn_BY_Bill.thePrice AS APrice, UIn_BY_Bill.thePrice*UIn_BY_Bill.theCount AS theSum, "
-            "UArticle.theNum as ANum FROM UIn_BY_Bill LEFT JOIN UArticle ON UArticle.ID = UIn_BY_Bill.AID "
-            "LEFT JOIN SStorage ON SStorage.ID = UIn_BY_Bill.SID "
-            "Where UIn_BY_Bill.theNum = ? and UIn_BY_Bill.theDel = 0 Order by UIn_BY_Bill.myID"),
-    };
+    // Surplus lines have the shape of write-off lines.
+    return {QStringLiteral("UIn_BY"), frxR_BY(), QStringLiteral("frxDB_In_BY"), wholeHeader(QStringLiteral("UIn_BY")),
+            issueLines(QStringLiteral("UIn_BY"), false)};
 }
 
 void PrintIn_GH(AppServices &services, QWidget *parent, const QString &number)

@@ -22,18 +22,18 @@ struct PrintedKind {
 
 // The purchase-in document ("UIn_CG", template frxR_CG).
 PrintedKind purchaseInPrint();
-// The return of loans and requisitions ("UIn_GH", frxR_GH), the transfer ("UDB",
-// frxR_DB), the request ("USQ", frxR_SQ) and the surplus ("UIn_BY", frxR_BY).
-PrintedKind returnPrint();
-PrintedKind transferPrint();
-PrintedKind requestPrint();
-PrintedKind surplusPrint();
 // The loan ("UOut_JC", frxR_JC), requisition ("UOut_LY", frxR_LY), write-off
 // ("UOut_BS", frxR_BS) and return-to-supplier ("UOut_TH", frxR_TH) documents.
 PrintedKind loanPrint();
 PrintedKind requisitionPrint();
 PrintedKind damagePrint();
 PrintedKind returnToSupplierPrint();
+// The return of loans and requisitions ("UIn_GH", frxR_GH), the transfer ("UDB",
+// frxR_DB), the request ("USQ", frxR_SQ) and the surplus ("UIn_BY", frxR_BY).
+PrintedKind returnPrint();
+PrintedKind transferPrint();
+PrintedKind requestPrint();
+PrintedKind surplusPrint();
 
 // Draws document `number` of `kind` onto `device` (a printer or a QPdfWriter) without
 // a window. Throws DatabaseError when the document cannot be read.

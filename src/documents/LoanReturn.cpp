@@ -35,18 +35,18 @@ QString sourceTable(const LineGridModel &lines, int line)
 }
 
 // The first line that, with the lines above it on the same issue line, returns more
-// than that issue line has still out now, or 0.
+// than that issue line has still out now, or 0. A deleted issue line has nothing out.
 int lineReturningTooMuch(TfrmDM &dm, const LineGridModel &lines, const QList<int> &filled)
 {
     QHash<QString, double> returned; // "table|ID" → quantity of the lines so far
     for (int line : filled) {
         const QString table = sourceTable(lines, line);
-        const QString issueLine = lines.cell(line, SourceLineId);
+        const QString issueLineId = lines.cell(line, SourceLineId);
         QSqlQuery query = dm.select(
-            QStringLiteral("select theCount - coalesce(GHCount, 0) from %1 where ID=?").arg(table),
-            {issueLine.toInt()});
+            QStringLiteral("select theCount - coalesce(GHCount, 0) from %1 where ID=? and theDel=0").arg(table),
+            {issueLineId.toInt()});
         const double stillOut = query.next() ? roundMoney(query.value(0).toDouble()) : 0.0;
-        double &sum = returned[table + QLatin1Char('|') + issueLine];
+        double &sum = returned[table + QLatin1Char('|') + issueLineId];
         sum = roundMoney(sum + cellNumber(lines, line, Quantity));
         if (sum > stillOut)
             return line;
@@ -158,17 +158,17 @@ QString save(AppServices &services, const Header &header, const LineGridModel &l
     int saved = 0;
     for (int line : filled) {
         const QString table = sourceTable(lines, line);
-        const QString issueLine = lines.cell(line, SourceLineId);
+        const QString issueLineId = lines.cell(line, SourceLineId);
         const double quantity = cellNumber(lines, line, Quantity);
         const QString itemId = lines.cell(line, ItemId);
         const QString storageId = lines.cell(line, StorageId);
         dm.myESQL(QStringLiteral("Update %1 Set GHCount=round(coalesce(GHCount, 0)+?, 4) where ID=?").arg(table),
-                  {quantity, issueLine.toInt()});
+                  {quantity, issueLineId.toInt()});
         dm.SaveWare(itemId, numberText(quantity), storageId);
         dm.myESQL(QStringLiteral("insert into UIn_GH_Bill(theNum,AID,SID,theCount,Remark,myID,theDel,JYID,JYT) "
                                  "Values(?,?,?,?,?,?,0,?,?)"),
                   {num, itemId.toInt(), storageId.toInt(), quantity, lines.cell(line, Remark), ++saved,
-                   issueLine.toInt(), table});
+                   issueLineId.toInt(), table});
         dm.mySaveUWList(LedgerKind::LoanReturn, num, storageId, itemId, numberText(quantity), QStringLiteral("0"));
     }
     transaction.commit();

@@ -1,5 +1,6 @@
 #include "documents/OpenIssueLookup.h"
 
+#include "documents/LineFill.h"
 #include "store/AppContext.h"
 #include "store/TfrmDM.h"
 #include "ui/Dialogs.h"
@@ -99,18 +100,10 @@ void OpenIssueLookup::writeChoices(const TfrmFindArticle4 &picker)
         write(m_grid.currentLine(), chosen.first());
         return;
     }
-    // "全选": every record into a line without an item, from the current line down.
-    qsizetype written = 0;
-    int line = m_grid.currentLine();
-    for (; line <= LineGridModel::kLines && written < chosen.size(); ++line) {
-        if (lines.cell(line, DocumentLines::ItemId).isEmpty())
-            write(line, chosen.at(written++));
-    }
-    m_grid.setCurrent(qMin(line, int(LineGridModel::kLines)), DocumentLines::Code);
-    if (written < chosen.size()) {
-        m_services.dialogs.information(
-            m_window, QStringLiteral("单据最多 99 行，有 %1 条物品未能加入！").arg(chosen.size() - written), kProgramTitle);
-    }
+    // "全选": the records go into the lines without an item, from the current one down.
+    reportUnfitted(m_services, m_window,
+                   fillFreeLines(m_grid, m_grid.currentLine(), true, int(chosen.size()),
+                                 [&](int line, int record) { write(line, chosen.at(record)); }));
 }
 
 QStringList OpenIssueLookup::itemIdsOnDocument() const

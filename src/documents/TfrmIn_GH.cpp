@@ -1,6 +1,6 @@
 #include "documents/TfrmIn_GH.h"
 
-#include "documents/DocumentGrids.h"
+#include "documents/IssueWindow.h"
 #include "documents/OpenIssueLookup.h"
 #include "store/AppContext.h"
 #include "store/TfrmDM.h"
@@ -28,7 +28,9 @@ DocumentDescription returnDescription()
           Fields::person(QStringLiteral("Edit3"), QStringLiteral("经  办  人："), &AppContext::DefaultHandler)}},
         {QStringLiteral("其他信息"), {Fields::text(QStringLiteral("Edit1"), QStringLiteral("备注："), 100, 3)}, 3, true},
     };
-    d.grid = issueGrid(kColumnCount);
+    IssueDocument::Columns cells;
+    cells.count = kColumnCount;
+    d.grid = IssueWindow::gridLayout(cells, false);
     d.peopleHint = QStringLiteral("温馨提示：归还人，经办人 按回车或鼠标双击即可选择，如归还人为 张三 ，录入 ZS 按回车");
     d.successMessage = QStringLiteral("归还入库单 保存成功！");
     d.print = returnPrint;
@@ -66,9 +68,7 @@ LoanReturn::Header TfrmIn_GH::header() const
 
 std::optional<DocumentRefusal> TfrmIn_GH::check()
 {
-    if (const std::optional<CheckFailure> failure = LoanReturn::check(m_services, header(), lines()))
-        return DocumentRefusal{failure->message, failure->field};
-    return std::nullopt;
+    return LoanReturn::check(m_services, header(), lines());
 }
 
 QString TfrmIn_GH::write()

@@ -49,6 +49,11 @@ QList<DocumentColumn> pricedColumns(const QString &lineSet, const QString &price
 
 // The purchase-in document.
 ReportTemplate frxR_CG();
+// The return-to-supplier, requisition, loan and write-off documents.
+ReportTemplate frxR_TH();
+ReportTemplate frxR_LY();
+ReportTemplate frxR_JC();
+ReportTemplate frxR_BS();
 
 // The return of loans and requisitions: quantities and the storage each line went back
 // to, without prices.
@@ -59,8 +64,3 @@ ReportTemplate frxR_DB();
 ReportTemplate frxR_SQ();
 // The surplus found in a storage.
 ReportTemplate frxR_BY();
-// The return-to-supplier, requisition, loan and write-off documents.
-ReportTemplate frxR_TH();
-ReportTemplate frxR_LY();
-ReportTemplate frxR_JC();
-ReportTemplate frxR_BS();

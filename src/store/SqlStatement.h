@@ -15,6 +15,10 @@ QSqlQuery runStatement(const QSqlDatabase &database, const QString &statement,
                        const QVariantList &values = {},
                        ResultRows rows = ResultRows::Scrollable);
 
+// Binds `values` to the "?" of the prepared `query` in order, replacing earlier values,
+// and runs it. A failure throws DatabaseError with the engine's text and `statement`.
+void execPrepared(QSqlQuery &query, const QString &statement, const QVariantList &values);
+
 // The LIKE pattern of the search boxes: rows whose column contains `text`. A "%" or "_"
 // typed by the user still acts as a wildcard, as it always has.
 inline QString containing(const QString &text)

@@ -46,8 +46,8 @@ void TfrmDM::SaveWare(const QString &aid, const QString &delta, const QString &s
     const qlonglong storage = keyValue(sid, "仓库");
     const double change = quantityValue(delta);
 
-    const int rows = myRetCount(QStringLiteral("select ID from UWare where AID=? AND SID=?"),
-                                {item, storage});
+    const qsizetype rows = firstColumn(QStringLiteral("select ID from UWare where AID=? AND SID=?"),
+                                       {item, storage}).size();
     if (rows == 1) {
         myESQL(QStringLiteral("update UWare Set WCount=round(WCount+?, 4) Where AID=? AND SID=?"),
                {change, item, storage});
@@ -59,15 +59,9 @@ void TfrmDM::SaveWare(const QString &aid, const QString &delta, const QString &s
 
 QString TfrmDM::myRetKCCount(const QString &sid, const QString &aid)
 {
-    QSqlQuery query = select(QStringLiteral("select WCount from UWare Where sid=? and aid=?"),
-                             {keyValue(sid, "仓库"), keyValue(aid, "物品")});
-    QString count = QStringLiteral("0");
-    int rows = 0;
-    while (query.next()) {
-        ++rows;
-        count = numberText(query.value(0).toDouble());
-    }
-    return rows == 1 ? count : QStringLiteral("0");
+    const QVariantList counts = firstColumn(QStringLiteral("select WCount from UWare Where sid=? and aid=?"),
+                                            {keyValue(sid, "仓库"), keyValue(aid, "物品")});
+    return counts.size() == 1 ? numberText(counts.first().toDouble()) : QStringLiteral("0");
 }
 
 void TfrmDM::mySaveUWList(const QString &theType, const QString &theNum, const QString &sid,
@@ -89,8 +83,8 @@ QString TfrmDM::NewNum(const QString &tableName)
     // The table name goes into the statement text, so only the known tables pass.
     if (!isNumberedTable(tableName))
         throw InputError(QStringLiteral("没有编号的表：%1").arg(tableName));
-    const int rows = myRetCount(QStringLiteral("select ID from %1 Where theDate=?").arg(tableName),
-                                {m_context.LoginDate});
+    const qsizetype rows = firstColumn(QStringLiteral("select ID from %1 Where theDate=?").arg(tableName),
+                                       {m_context.LoginDate}).size();
     const QDate loginDay = QDate::fromString(m_context.LoginDate, QStringLiteral("yyyy-MM-dd"));
     return loginDay.toString(QStringLiteral("yyMMdd"))
         + QString::number(rows + 1).rightJustified(4, QLatin1Char('0'));

@@ -67,6 +67,7 @@ void TfrmDM::open(const QString &fileName)
 
 void TfrmDM::close()
 {
+    m_prepared.clear(); // statements go before their connection
     if (!QSqlDatabase::contains(m_connectionName))
         return;
     QSqlDatabase::database(m_connectionName, false).close();
@@ -100,9 +101,38 @@ int TfrmDM::myRetCount(const QString &statement, const QVariantList &values)
     return rows;
 }
 
+QSqlQuery &TfrmDM::prepared(const QString &statement)
+{
+    // Statements whose text varies (IN lists of any length) must not pile up.
+    constexpr qsizetype kKept = 200;
+    auto found = m_prepared.find(statement);
+    if (found != m_prepared.end())
+        return *found;
+    if (m_prepared.size() >= kKept)
+        m_prepared.clear();
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.prepare(statement))
+        throw DatabaseError(query.lastError().text() + QStringLiteral("\n") + statement);
+    return *m_prepared.insert(statement, query);
+}
+
 void TfrmDM::myESQL(const QString &statement, const QVariantList &values)
 {
-    runStatement(database(), statement, values);
+    QSqlQuery &query = prepared(statement);
+    execPrepared(query, statement, values);
+    query.finish();
+}
+
+QVariantList TfrmDM::firstColumn(const QString &statement, const QVariantList &values)
+{
+    QSqlQuery &query = prepared(statement);
+    execPrepared(query, statement, values);
+    QVariantList column;
+    while (query.next())
+        column << query.value(0);
+    query.finish();
+    return column;
 }
 
 int TfrmDM::insertRow(const QString &statement, const QVariantList &values)

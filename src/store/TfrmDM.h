@@ -3,6 +3,7 @@
 #include "store/LookupModel.h"
 #include "store/Schema.h"
 
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariantList>
@@ -37,7 +38,8 @@ public:
     QSqlQuery select(const QString &statement, const QVariantList &values = {});
     // The number of rows the statement returns.
     int myRetCount(const QString &statement, const QVariantList &values = {});
-    // Runs a statement without result (INSERT, UPDATE, DELETE).
+    // Runs a statement without result (INSERT, UPDATE, DELETE). The statement is prepared
+    // once and kept, so a save that runs it per line prepares it only once.
     void myESQL(const QString &statement, const QVariantList &values = {});
     // Runs an INSERT and returns the ID the database gave the new row.
     int insertRow(const QString &statement, const QVariantList &values = {});
@@ -74,11 +76,16 @@ public:
     std::unique_ptr<LookupModel> DBComUAPack();
 
 private:
+    // The kept statement of this text, prepared at its first use.
+    QSqlQuery &prepared(const QString &statement);
+    // The first column of every row of a kept statement.
+    QVariantList firstColumn(const QString &statement, const QVariantList &values);
     std::unique_ptr<LookupModel> lookup(const QString &statement, const QVariantList &values,
                                         int keyColumn, int shownColumn);
 
     const AppContext &m_context;
     QString m_connectionName;
+    QHash<QString, QSqlQuery> m_prepared;
 };
 
 // "?, ?, ?" for a list of `count` bound values, for IN (...).

@@ -1,6 +1,7 @@
 // The loan, requisition, write-off and return-to-supplier documents: their refusals,
 // their saves, the stock rule, the request take-over and the fill paths.
 #include "documents/IssueDocument.h"
+#include "documents/TfrmIN_CG.h"
 #include "documents/TfrmOut_BS.h"
 #include "documents/TfrmOut_JC.h"
 #include "documents/TfrmOut_LY.h"
@@ -373,6 +374,23 @@ TEST_F(IssueFixture, ALoanFromARequestTakesItsPeopleLinesAndLoanDaysAndRaisesThe
     EXPECT_EQ(db.dialogs.lastText(), "请按回车选择 借用人！");
 }
 
+TEST_F(IssueFixture, ARequisitionFromARequestRaisesItsCounterAndKeepsHandAddedLinesApart)
+{
+    db.dm.myESQL("insert into USQ (theNum, theSQPro, theBGPro, DName, Remark, theDel) "
+                 "values ('2603100001', '张三', '李四', '行政部', '', 0)");
+    db.dm.myESQL("insert into USQ_Bill (theNum, AID, theCount, APrice, myID, theDel, theLY) values "
+                 "('2603100001', ?, 3, 2.5, 1, 0, 0)", {itemId("A002").toInt()});
+    TfrmOut_LY window(db.services, "2603100001");
+    EXPECT_EQ(window.text("Edit2"), "张三");
+    EXPECT_EQ(window.department("Edit2"), "行政部");
+    EXPECT_EQ(window.text("Edit3"), "李四");
+    typeCode(*window.grid(), 2, "B001"); // a line added by hand
+    save(window);
+    EXPECT_EQ(db.dialogs.lastText(), "领用出库单 保存成功！");
+    EXPECT_EQ(rows("select theLY from USQ_Bill"), QStringList{"3"});
+    EXPECT_EQ(rows("select theCount from UOut_LY_Bill order by ID"), QStringList({"3", "1"}));
+}
+
 TEST_F(IssueFixture, ThePersonPickerWritesTheDepartmentBackAndEditingForgetsIt)
 {
     TfrmOut_LY window(db.services, QString());
@@ -385,6 +403,23 @@ TEST_F(IssueFixture, ThePersonPickerWritesTheDepartmentBackAndEditingForgetsIt)
     EXPECT_EQ(window.department("Edit2"), "财务部");
     QTest::keyClick(person, Qt::Key_Backspace);
     EXPECT_EQ(window.department("Edit2"), QString());
+}
+
+TEST_F(IssueFixture, ASupplierNameTypedByHandForgetsTheChosenSupplier)
+{
+    TfrmIN_CG purchase(db.services);
+    TfrmOut_TH giveBack(db.services);
+    for (DocumentWindow *window : {static_cast<DocumentWindow *>(&purchase), static_cast<DocumentWindow *>(&giveBack)}) {
+        window->show();
+        auto *name = window->findChild<QLineEdit *>("Edit1");
+        name->setText("bj");
+        whenModalOpens([](QWidget *modal) { qobject_cast<PickerDialog *>(modal)->myLoad(); });
+        QTest::keyClick(name, Qt::Key_Return);
+        EXPECT_EQ(window->text("LabJSSID"), "1");
+        typeText(name, "上海");
+        EXPECT_EQ(name->text(), "北京文具上海");
+        EXPECT_EQ(window->text("LabJSSID"), QString());
+    }
 }
 
 TEST_F(IssueFixture, ZeroPricesHoldOnEveryFillPath)

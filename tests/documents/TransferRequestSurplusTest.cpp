@@ -108,7 +108,7 @@ TEST_F(Documents, TransferChecksRunInOrder)
         const std::optional<CheckFailure> failure = Transfer::check(db.services, header, lines);
         ASSERT_TRUE(failure.has_value()) << c.message;
         EXPECT_EQ(failure->message, QString::fromUtf8(c.message));
-        EXPECT_EQ(failure->field, c.field);
+        EXPECT_EQ(failure->focus, c.field);
     }
     EXPECT_EQ(count("UDB"), 0);
 }
@@ -168,7 +168,7 @@ TEST_F(Documents, RequestChecksRunInOrder)
         const std::optional<CheckFailure> failure = Request::check(header, lines);
         ASSERT_TRUE(failure.has_value()) << c.message;
         EXPECT_EQ(failure->message, QString::fromUtf8(c.message));
-        EXPECT_EQ(failure->field, c.field);
+        EXPECT_EQ(failure->focus, c.field);
     }
 }
 
@@ -216,7 +216,7 @@ TEST_F(Documents, SurplusChecksRunInOrder)
         const std::optional<CheckFailure> failure = SurplusIn::check(header, lines);
         ASSERT_TRUE(failure.has_value()) << c.message;
         EXPECT_EQ(failure->message, QString::fromUtf8(c.message));
-        EXPECT_EQ(failure->field, c.field);
+        EXPECT_EQ(failure->focus, c.field);
     }
 }
 

@@ -101,6 +101,21 @@ TEST_F(Packages, LinesAreLookedUpSavedNumberedAndFillALoansEmptyLines)
     EXPECT_EQ(loan.grid()->currentLine(), 4);
 }
 
+TEST_F(Packages, APackageFillStopsAtLine99AndSaysWhatDidNotFit)
+{
+    int myID = 0;
+    for (const char *code : {"A001", "B001", "B002"}) {
+        db.dm.myESQL("insert into UAPList (theName, AID, APrice, theCount, Remark, myID) values ('办公包', ?, 1, 1, '', ?)",
+                     {itemId(code).toInt(), ++myID});
+    }
+    TfrmOut_JC loan(db.services);
+    loan.grid()->setCurrent(98, Code);
+    loan.fillFromPackage("办公包");
+    EXPECT_EQ(loan.lines().cell(98, Code), "A001");
+    EXPECT_EQ(loan.lines().cell(99, Code), "B001");
+    EXPECT_EQ(db.dialogs.lastText(), "单据最多 99 行，有 1 条物品未能加入！");
+}
+
 TEST_F(Packages, ChecksComeBeforeAnyWriteAndAFailedSaveKeepsTheStoredLines)
 {
     db.dm.myESQL("insert into UAPList (theName, AID, APrice, theCount, Remark, myID) values ('办公包', ?, 25, 2, '', 1)",
