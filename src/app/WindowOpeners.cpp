@@ -2,26 +2,30 @@
 
 #include "app/TfrmMain.h"
 #include "documents/TfrmDB_In.h"
-#include "documents/TfrmIN_CG.h"
-#include "master/ArticleMembers.h"
 #include "documents/TfrmIn_BY.h"
+#include "documents/TfrmIN_CG.h"
+#include "documents/TfrmIn_GH.h"
 #include "documents/TfrmOut_BS.h"
 #include "documents/TfrmOut_JC.h"
 #include "documents/TfrmOut_LY.h"
 #include "documents/TfrmOut_TH.h"
-#include "documents/TfrmIn_GH.h"
 #include "documents/TfrmSQ_In.h"
+#include "master/ArticleMembers.h"
 #include "master/ReferenceMembers.h"
+#include "master/TfrmAPack.h"
 #include "master/TfrmArticle_M.h"
 #include "master/TfrmArticle_Q.h"
-#include "master/TfrmAPack.h"
 #include "master/TfrmDept.h"
 #include "master/TfrmM_Q.h"
 #include "master/TfrmP_Q.h"
+#include "queries/QueryWindows.h"
+#include "queries/TfrmSQ_Q.h"
+#include "queries/TfrmYLB.h"
 #include "stock/PeriodReportWindow.h"
 #include "stock/StatisticsWindow.h"
-#include "queries/TfrmYLB.h"
 #include "ui/MaintenanceWindow.h"
+
+#include <QAction>
 
 namespace {
 
@@ -61,11 +65,44 @@ void installOverviewLists(TfrmMain &mainWindow, AppServices services)
     });
 }
 
+// The document query windows of the query menu.
+void installQueryWindowOpeners(TfrmMain &mainWindow, AppServices services)
+{
+    const struct {
+        const char *item;
+        ChildKind kind;
+        QWidget *(*open)(AppServices services);
+    } queries[] = {
+        {"N19", ChildKind::PurchaseInQuery, [](AppServices s) -> QWidget * { return new TfrmIn_CG_Q(s); }},
+        {"N311", ChildKind::ReturnToSupplierQuery, [](AppServices s) -> QWidget * { return new TfrmOut_TH_Q(s); }},
+        {"N20", ChildKind::RequisitionQuery, [](AppServices s) -> QWidget * { return new TfrmOut_LY_Q(s); }},
+        {"N23", ChildKind::LoanQuery, [](AppServices s) -> QWidget * { return new TfrmOut_JC_Q(s); }},
+        {"N27", ChildKind::ReturnQuery, [](AppServices s) -> QWidget * { return new TfrmIn_GH_Q(s); }},
+        {"N9", ChildKind::TransferQuery, [](AppServices s) -> QWidget * { return new TfrmDB_Q(s); }},
+        {"N26", ChildKind::DamageQuery, [](AppServices s) -> QWidget * { return new TfrmOut_BS_Q(s); }},
+        {"N52", ChildKind::SurplusQuery, [](AppServices s) -> QWidget * { return new TfrmIn_BY_Q(s); }},
+    };
+    for (const auto &entry : queries) {
+        mainWindow.setWindowOpener(QLatin1String(entry.item), [&mainWindow, services, kind = entry.kind,
+                                                                open = entry.open] {
+            mainWindow.openChild(kind, open(services));
+        });
+    }
+    mainWindow.setWindowOpener(QStringLiteral("N6"), [&mainWindow, services] {
+        const auto menuVisible = [&mainWindow](const QString &item) {
+            const QAction *action = mainWindow.menuItem(item);
+            return action && action->isVisible();
+        };
+        mainWindow.openChild(ChildKind::RequestQuery, new TfrmSQ_Q(services, menuVisible));
+    });
+}
+
 } // namespace
 
 void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
 {
     installOverviewLists(mainWindow, services);
+    installQueryWindowOpeners(mainWindow, services);
     const struct {
         const char *item;
         ChildKind kind;

@@ -79,14 +79,14 @@ QString issueLinesTable(IssueKind kind)
     return kind == IssueKind::Loan ? kLoanLines : kRequisitionLines;
 }
 
-Statement openIssueLines(IssueKind kind, const QString &returner, const QString &text,
+BoundStatement openIssueLines(IssueKind kind, const QString &returner, const QString &text,
                          const QStringList &excludedItemIds)
 {
     const bool loan = kind == IssueKind::Loan;
     const QString header = loan ? QStringLiteral("UOut_JC") : QStringLiteral("UOut_LY");
     const QString lines = issueLinesTable(kind);
     const QString pattern = containing(text);
-    Statement statement{
+    BoundStatement statement{
         issueSelect(kind)
             + QStringLiteral("Where ((AName Like ?) OR (UArticle.thePY LIke ?) OR (UArticle.theNum LIke ?)) "
                              "AND theLYPro=? AND theCount > coalesce(GHCount, 0) "
@@ -102,7 +102,7 @@ Statement openIssueLines(IssueKind kind, const QString &returner, const QString 
     return statement;
 }
 
-Statement issueLine(IssueKind kind, const QString &lineId)
+BoundStatement issueLine(IssueKind kind, const QString &lineId)
 {
     return {issueSelect(kind) + QStringLiteral("Where %1.ID = ?").arg(issueLinesTable(kind)), {lineId.toInt()}};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "documents/DocumentLines.h"
+#include "store/SqlStatement.h"
 #include "ui/AppServices.h"
 
 #include <QString>
@@ -30,21 +31,15 @@ inline const QString kRequisitionLines = QStringLiteral("UOut_LY_Bill");
 enum class IssueKind { Loan, Requisition };
 QString issueLinesTable(IssueKind kind);
 
-// A statement with its bound values.
-struct Statement {
-    QString text;
-    QVariantList values;
-};
-
 // The open-issue lookup: the undeleted lines of `kind` issued to `returner` that are not
 // wholly returned and whose item name, initials or code contain `text`, leaving out the
 // items already on the document. Columns 单号, 借用日期 (领用日期), 物品编码, 物品分类,
 // 物品名称, 规格型号, 单位, 单价, 借用数量 (领用数量), 已归还数, 仓库名称, and the hidden
 // AID, SYMoney, SID, SYCount (what is still out) and ID.
-Statement openIssueLines(IssueKind kind, const QString &returner, const QString &text,
+BoundStatement openIssueLines(IssueKind kind, const QString &returner, const QString &text,
                          const QStringList &excludedItemIds);
 // The issue line with this ID, in the same columns.
-Statement issueLine(IssueKind kind, const QString &lineId);
+BoundStatement issueLine(IssueKind kind, const QString &lineId);
 
 // Writes a record of those statements into a return line as a choice in the picker
 // does: the item, the quantity and the returnable quantity both set to what is still

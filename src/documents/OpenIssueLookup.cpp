@@ -42,7 +42,7 @@ IssueKind TfrmFindArticle4::kind() const
 
 void TfrmFindArticle4::myRef()
 {
-    const LoanReturn::Statement statement = LoanReturn::openIssueLines(kind(), m_returner, m_text, m_excludedItemIds);
+    const BoundStatement statement = LoanReturn::openIssueLines(kind(), m_returner, m_text, m_excludedItemIds);
     QSqlQuery query = m_services.dm.select(statement.text, statement.values);
     load(query, {QStringLiteral("AID"), QStringLiteral("SYMoney"), QStringLiteral("SID"), QStringLiteral("SYCount"),
                  QStringLiteral("ID")},
@@ -70,7 +70,7 @@ void OpenIssueLookup::run()
     const QStringList excluded = itemIdsOnDocument();
     const bool zeroPrice = m_services.context.ZeroPriceGH;
 
-    const LoanReturn::Statement statement = LoanReturn::openIssueLines(IssueKind::Loan, returner, text, excluded);
+    const BoundStatement statement = LoanReturn::openIssueLines(IssueKind::Loan, returner, text, excluded);
     QSqlQuery loans = m_services.dm.select(statement.text, statement.values);
     QList<QSqlRecord> found;
     while (loans.next() && found.size() < 2)

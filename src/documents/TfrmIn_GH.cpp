@@ -50,7 +50,7 @@ TfrmIn_GH::TfrmIn_GH(AppServices services, const QString &returner, IssueKind ki
     : TfrmIn_GH(services, parent)
 {
     setText(kReturner, returner);
-    const Statement statement = issueLine(kind, issueLineId);
+    const BoundStatement statement = issueLine(kind, issueLineId);
     QSqlQuery record = m_services.dm.select(statement.text, statement.values);
     if (record.next()) {
         writeLine(lines(), 1, kind, [&record](const QString &column) { return record.value(column); },

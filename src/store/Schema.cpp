@@ -140,6 +140,7 @@ QStringList indexStatements()
     QStringList statements;
     for (const DocumentTables &kind : documentTables()) {
         statements << createIndex(QLatin1String(kind.header), QStringLiteral("theNum"));
+        statements << createIndex(QLatin1String(kind.header), QStringLiteral("myDate"));
         statements << createIndex(QLatin1String(kind.lines), QStringLiteral("theNum"));
         statements << createIndex(QLatin1String(kind.lines), QStringLiteral("AID"));
         // Statistics and period reports select documents by date.

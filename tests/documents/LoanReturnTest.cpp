@@ -31,7 +31,7 @@ struct Return : DocumentTestData, ::testing::Test {
     // Fills `line` from issue line `id` as the picker does, then sets its quantity.
     void fill(int line, IssueKind kind, const QString &id, const QString &quantity = {})
     {
-        const Statement statement = issueLine(kind, id);
+        const BoundStatement statement = issueLine(kind, id);
         QSqlQuery record = db.dm.select(statement.text, statement.values);
         ASSERT_TRUE(record.next());
         writeLine(lines, line, kind, [&record](const QString &column) { return record.value(column); }, false);
@@ -51,7 +51,7 @@ struct Return : DocumentTestData, ::testing::Test {
 
     QStringList offered(IssueKind kind, const QString &text, const QStringList &excluded = {})
     {
-        const Statement statement = openIssueLines(kind, "张三", text, excluded);
+        const BoundStatement statement = openIssueLines(kind, "张三", text, excluded);
         QStringList found;
         QSqlQuery query = db.dm.select(statement.text, statement.values);
         while (query.next())
@@ -198,7 +198,7 @@ TEST_F(Return, TheLookupOffersOpenLinesOfThePersonAndLeavesOutItemsOnTheDocument
 
 TEST_F(Return, ZeroPriceLinesCarryNoPrice)
 {
-    const Statement statement = issueLine(IssueKind::Loan, issue("JC", "2603010001", "张三", "A002", 4));
+    const BoundStatement statement = issueLine(IssueKind::Loan, issue("JC", "2603010001", "张三", "A002", 4));
     QSqlQuery record = db.dm.select(statement.text, statement.values);
     ASSERT_TRUE(record.next());
     writeLine(lines, 1, IssueKind::Loan, [&record](const QString &column) { return record.value(column); }, true);
