@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 class QAbstractItemModel;
 class Dialogs;
@@ -58,6 +59,26 @@ using MovementSections = std::array<QAbstractItemModel *, 6>;
 inline const QString kSheetFileFailedText =
     QStringLiteral("无法创建Xls文件，请确认是否安装EXCEL");
 
+// Rows to export, read once from the first to the last.
+class SheetRows {
+public:
+    virtual ~SheetRows() = default;
+    // The column titles, by which the member's columns are found.
+    virtual QStringList titles() const = 0;
+    // The number of rows.
+    virtual qint64 size() const = 0;
+    // Moves to the next row, the first at the first call; false after the last.
+    virtual bool next() = 0;
+    // The text of a column of the current row, as the list shows it.
+    virtual QString text(int column) const = 0;
+};
+
+// The most rows one sheet holds.
+inline constexpr qint64 kSheetRowLimit = 1048576;
+
+// Told how many rows are written so far, now and then during a long export.
+using SheetProgress = std::function<void(qint64 written, qint64 total)>;
+
 // Writes list windows' rows to .xlsx files in a folder the user can find, one file per
 // export named after the title and the time, and hands each file to the desktop. Errors
 // go to the user through the Dialogs seam; the right to export is checked by the caller.
@@ -75,6 +96,12 @@ public:
     // state). Returns the written file, or an empty text when nothing was written.
     QString exportList(const SheetMember &member, QAbstractItemModel &rows,
                        QAbstractItemModel *totals = nullptr, const QString &titleText = {});
+    // The same from rows read one by one (a statement's result), so a long list is never
+    // held whole. A list with more rows than the sheet holds is refused with a message
+    // before anything is written.
+    QString exportRows(const SheetMember &member, SheetRows &rows,
+                       QAbstractItemModel *totals = nullptr, const QString &titleText = {},
+                       const SheetProgress &progress = {});
 
     // The item movement record in the sectioned layout.
     QString exportMovementRecord(const MovementRecordItem &item,

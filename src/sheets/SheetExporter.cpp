@@ -35,11 +35,16 @@ struct ModelColumns {
     QString missing;
 };
 
-ModelColumns findColumns(const QAbstractItemModel &model, const QStringList &titles)
+QStringList headersOf(const QAbstractItemModel &model)
 {
     QStringList headers;
     for (int column = 0; column < model.columnCount(); ++column)
         headers << model.headerData(column, Qt::Horizontal).toString();
+    return headers;
+}
+
+ModelColumns findColumns(const QStringList &headers, const QStringList &titles)
+{
     ModelColumns found;
     for (const QString &title : titles) {
         const qsizetype index = headers.indexOf(title);
@@ -69,6 +74,36 @@ QString displayText(const QAbstractItemModel &model, int row, int column)
     return model.data(model.index(row, column)).toString();
 }
 
+// The rows of a window's model, fetched whole first (a QSqlQueryModel fetches in parts).
+class ModelRows : public SheetRows {
+public:
+    explicit ModelRows(QAbstractItemModel &model) : m_model(model) { fetchAll(model); }
+    QStringList titles() const override { return headersOf(m_model); }
+    qint64 size() const override { return m_model.rowCount(); }
+    bool next() override { return ++m_row < m_model.rowCount(); }
+    QString text(int column) const override { return displayText(m_model, m_row, column); }
+
+private:
+    QAbstractItemModel &m_model;
+    int m_row = -1;
+};
+
+// Rows the sheet needs besides the list's: title, header and the 合计 row.
+qint64 extraRows(bool titled, bool totals)
+{
+    return (titled ? 2 : 1) + (totals ? 1 : 0);
+}
+
+QString tooManyRowsText(qint64 rows)
+{
+    return QStringLiteral("列表共有 %1 行，超过了一张电子表格能容纳的 %2 行，无法导出。"
+                          "请缩小查询条件后再导出。")
+        .arg(rows)
+        .arg(kSheetRowLimit);
+}
+
+constexpr qint64 kProgressStep = 2000;
+
 QString columnFieldOf(const SheetColumn &column)
 {
     return column.field.isEmpty() ? column.title : column.field;
@@ -86,8 +121,8 @@ public:
     {
     }
 
-    void write(const QString &title, const QAbstractItemModel &rows, const QList<int> &fields,
-               const QStringList *totals)
+    void write(const QString &title, SheetRows &rows, const QList<int> &fields,
+               const QStringList *totals, const SheetProgress &progress)
     {
         int row = 0;
         setWidths();
@@ -98,12 +133,15 @@ public:
                 m_writer.setLandscape();
         }
         writeHeader(row++);
-        for (int source = 0; source < rows.rowCount(); ++source, ++row) {
-            m_writer.writeNumber(row, 0, source + 1, m_number);
+        const qint64 total = rows.size();
+        for (qint64 written = 0; rows.next(); ++row) {
+            m_writer.writeNumber(row, 0, double(++written), m_number);
             for (int column = 0; column < fields.size(); ++column) {
-                m_writer.writeValue(row, column + 1, displayText(rows, source, fields[column]),
+                m_writer.writeValue(row, column + 1, rows.text(fields[column]),
                                     m_member.columns[column].text, m_body);
             }
+            if (progress && written % kProgressStep == 0)
+                progress(written, total);
         }
         if (totals)
             writeTotals(row, *totals);
@@ -155,7 +193,7 @@ std::optional<QStringList> totalsRow(const SheetMember &member, QAbstractItemMod
             values << QString();
             continue;
         }
-        const ModelColumns found = findColumns(totals, {columnFieldOf(column)});
+        const ModelColumns found = findColumns(headersOf(totals), {columnFieldOf(column)});
         if (!found.missing.isEmpty()) {
             missing = found.missing;
             return std::nullopt;
@@ -291,6 +329,14 @@ QString SheetExporter::finish(const QString &path, bool written, const QString &
 QString SheetExporter::exportList(const SheetMember &member, QAbstractItemModel &rows,
                                   QAbstractItemModel *totals, const QString &titleText)
 {
+    ModelRows modelRows(rows);
+    return exportRows(member, modelRows, totals, titleText);
+}
+
+QString SheetExporter::exportRows(const SheetMember &member, SheetRows &rows,
+                                  QAbstractItemModel *totals, const QString &titleText,
+                                  const SheetProgress &progress)
+{
     const QString text = titleText.isEmpty() ? member.titleText : titleText;
     const bool titled = member.layout == SheetLayout::Titled;
     const QString title = titled ? m_orgName + text : text;
@@ -299,8 +345,7 @@ QString SheetExporter::exportList(const SheetMember &member, QAbstractItemModel 
     QStringList fieldNames;
     for (const SheetColumn &column : member.columns)
         fieldNames << columnFieldOf(column);
-    fetchAll(rows);
-    const ModelColumns fields = findColumns(rows, fieldNames);
+    const ModelColumns fields = findColumns(rows.titles(), fieldNames);
     QString missing = fields.missing;
     std::optional<QStringList> totalValues;
     if (missing.isEmpty() && titled && !member.sums.isEmpty()) {
@@ -311,6 +356,10 @@ QString SheetExporter::exportList(const SheetMember &member, QAbstractItemModel 
         m_dialogs.error(nullptr, missingColumnText(missing), kProgramTitle);
         return QString();
     }
+    if (rows.size() + extraRows(titled, totalValues.has_value()) > kSheetRowLimit) {
+        m_dialogs.warning(nullptr, tooManyRowsText(rows.size()), kProgramTitle);
+        return QString();
+    }
 
     if (!QDir().mkpath(m_folder))
         return finish(QString(), false, kSheetFileFailedText);
@@ -318,7 +367,7 @@ QString SheetExporter::exportList(const SheetMember &member, QAbstractItemModel 
     XlsxSheetWriter writer(path);
     writer.setTitle(caption);
     ListSheet(writer, member).write(title, rows, fields.indexes,
-                                    totalValues ? &*totalValues : nullptr);
+                                    totalValues ? &*totalValues : nullptr, progress);
     return finish(path, writer.close(), kSheetFileFailedText);
 }
 
@@ -330,7 +379,8 @@ QString SheetExporter::exportMovementRecord(const MovementRecordItem &item,
         if (!sections[index])
             continue;
         fetchAll(*sections[index]);
-        const ModelColumns found = findColumns(*sections[index], movementSections()[index].titles);
+        const ModelColumns found =
+            findColumns(headersOf(*sections[index]), movementSections()[index].titles);
         if (!found.missing.isEmpty()) {
             m_dialogs.error(nullptr, missingColumnText(found.missing), kProgramTitle);
             return QString();

@@ -11,6 +11,38 @@ SheetColumn column(const char16_t *title, double width, bool text = false)
 
 constexpr bool kText = true;
 
+// An overview list (一览表): titled, landscape, its totals under the summed columns.
+SheetMember overviewMember(const char16_t *window, const char16_t *titleText,
+                           QList<SheetColumn> columns, std::initializer_list<const char16_t *> summed)
+{
+    QStringList sums;
+    for (const char16_t *title : summed)
+        sums << QString::fromUtf16(title);
+    return {.window = QString::fromUtf16(window),
+            .layout = SheetLayout::Titled,
+            .titleText = QString::fromUtf16(titleText),
+            .columns = std::move(columns),
+            .sums = sums,
+            .landscape = true};
+}
+
+// Item code, category, name, specification, unit and price: the middle of every list.
+QList<SheetColumn> itemColumns(double standardWidth = 10)
+{
+    return {column(u"物品编码", 10, kText), column(u"物品分类", 8), column(u"物品名称", 20),
+            column(u"规格型号", standardWidth), column(u"单位", 8), column(u"单价", 8)};
+}
+
+QList<SheetColumn> columns(std::initializer_list<QList<SheetColumn>> parts)
+{
+    QList<SheetColumn> joined;
+    for (const QList<SheetColumn> &part : parts)
+        joined << part;
+    return joined;
+}
+
+SheetColumn numberColumn() { return column(u"编号", 8, kText); }
+
 } // namespace
 
 const QList<SheetMember> &sheetMembers()
@@ -30,15 +62,12 @@ const QList<SheetMember> &sheetMembers()
          .columns = {column(u"商家名称", 20), column(u"电话号码", 20, kText),
                      column(u"联系人", 10), column(u"地址", 30), column(u"备注", 30)},
          .landscape = true},
-        {.window = QStringLiteral("TfrmWare_Q"),
-         .layout = SheetLayout::Titled,
-         .titleText = QStringLiteral("库存物品一览表"),
-         .columns = {column(u"仓库名称", 8), column(u"物品编码", 12, kText),
-                     column(u"物品分类", 10), column(u"物品名称", 20), column(u"规格型号", 10),
-                     column(u"单位", 8), column(u"单价", 8), column(u"库存数量", 8),
-                     column(u"库存金额", 8), column(u"备注", 8), column(u"货位名称", 10)},
-         .sums = {QStringLiteral("库存数量"), QStringLiteral("库存金额")},
-         .landscape = true},
+        overviewMember(u"TfrmWare_Q", u"库存物品一览表",
+                       {column(u"仓库名称", 8), column(u"物品编码", 12, kText),
+                        column(u"物品分类", 10), column(u"物品名称", 20), column(u"规格型号", 10),
+                        column(u"单位", 8), column(u"单价", 8), column(u"库存数量", 8),
+                        column(u"库存金额", 8), column(u"备注", 8), column(u"货位名称", 10)},
+                       {u"库存数量", u"库存金额"}),
         // The caption is the window's own, given at the export.
         {.window = QStringLiteral("TfrmWList"),
          .layout = SheetLayout::Plain,
@@ -58,6 +87,63 @@ const QList<SheetMember> &sheetMembers()
                      column(u"借用数量", 8), column(u"归还数量", 8), column(u"调出数量", 8),
                      column(u"调入数量", 8), column(u"报损数量", 8), column(u"报溢数量", 0)},
          .landscape = true},
+        overviewMember(u"TfrmYLB_JC", u"借用物品一览表",
+                       columns({{numberColumn(), column(u"借用日期", 8, kText), column(u"部门名称", 8),
+                                 column(u"借用人", 8), column(u"批准人", 8), column(u"出库仓库", 8)},
+                                itemColumns(),
+                                {column(u"借用数量", 8), column(u"金额", 8), column(u"归还数量", 8),
+                                 column(u"未还数量", 8), column(u"备注", 8), column(u"归还天数", 8)}}),
+                       {u"借用数量", u"金额", u"归还数量", u"未还数量"}),
+        overviewMember(u"TfrmYLB_LY", u"领用物品一览表",
+                       columns({{numberColumn(), column(u"领用日期", 8, kText), column(u"部门名称", 8),
+                                 column(u"领用人", 8), column(u"出库仓库", 8)},
+                                itemColumns(),
+                                {column(u"领用数量", 8), column(u"金额", 8), column(u"归还数量", 8),
+                                 column(u"未还数量", 8), column(u"备注", 8)}}),
+                       {u"领用数量", u"金额", u"归还数量", u"未还数量"}),
+        overviewMember(u"TfrmYLB_CG", u"采购物品一览表",
+                       columns({{numberColumn(), column(u"采购日期", 8, kText), column(u"采购人", 8),
+                                 column(u"供应商", 12), column(u"入库仓库", 8)},
+                                itemColumns(),
+                                {column(u"数量", 8), column(u"金额", 8), column(u"备注", 8)}}),
+                       {u"数量", u"金额"}),
+        overviewMember(u"TfrmYLB_TH", u"退货物品一览表",
+                       columns({{numberColumn(), column(u"退货日期", 8, kText), column(u"退货人", 8),
+                                 column(u"供应商", 12), column(u"出库仓库", 8)},
+                                itemColumns(),
+                                {column(u"数量", 8), column(u"金额", 8), column(u"备注", 8)}}),
+                       {u"数量", u"金额"}),
+        overviewMember(u"TfrmYLB_GH", u"归还物品一览表",
+                       columns({{numberColumn(), column(u"归还日期", 8, kText), column(u"归还人", 8),
+                                 column(u"入库仓库", 8)},
+                                itemColumns(8),
+                                {column(u"归还数量", 8), column(u"金额", 8), column(u"备注", 8)}}),
+                       {u"归还数量", u"金额"}),
+        overviewMember(u"TfrmYLB_BS", u"报损物品一览表",
+                       columns({{numberColumn(), column(u"报损日期", 8, kText), column(u"批准人", 8),
+                                 SheetColumn{QStringLiteral("出库名称"), 8, false, QStringLiteral("出库仓库")}},
+                                itemColumns(),
+                                {column(u"数量", 8), column(u"金额", 8), column(u"备注", 8)}}),
+                       {u"数量", u"金额"}),
+        overviewMember(u"TfrmYLB_BY", u"报溢物品一览表",
+                       columns({{numberColumn(), column(u"报溢日期", 8, kText), column(u"批准人", 8),
+                                 SheetColumn{QStringLiteral("入库名称"), 8, false, QStringLiteral("入库仓库")}},
+                                itemColumns(),
+                                {column(u"数量", 8), column(u"金额", 8), column(u"备注", 8)}}),
+                       {u"数量", u"金额"}),
+        overviewMember(u"TfrmYLB_SQ", u"申请物品一览表",
+                       columns({{numberColumn(), column(u"申请日期", 8, kText), column(u"部门名称", 8),
+                                 column(u"申请人", 8)},
+                                itemColumns(),
+                                {column(u"申请数量", 8), column(u"金额", 8), column(u"已购数量", 8),
+                                 column(u"已领数量", 8), column(u"已借数量", 8), column(u"备注", 8)}}),
+                       {u"申请数量", u"金额", u"已购数量", u"已领数量", u"已借数量"}),
+        overviewMember(u"TfrmYLB_DB", u"调拨物品一览表",
+                       columns({{numberColumn(), column(u"调拨日期", 8, kText), column(u"调拨仓库", 8),
+                                 column(u"入库仓库", 8)},
+                                itemColumns(),
+                                {column(u"调拨数量", 8), column(u"金额", 8), column(u"备注", 8)}}),
+                       {u"调拨数量", u"金额"}),
     };
     return members;
 }

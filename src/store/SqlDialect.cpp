@@ -14,3 +14,10 @@ QString todayText(SqlEngine engine)
         return QStringLiteral("to_char(CURRENT_DATE, 'YYYY-MM-DD')");
     return QStringLiteral("date('now','localtime')");
 }
+
+QString pinyinCollation(SqlEngine engine)
+{
+    if (engine == SqlEngine::PostgreSQL)
+        return QStringLiteral(" COLLATE \"zh-x-icu\"");
+    return QStringLiteral(" COLLATE PINYIN");
+}

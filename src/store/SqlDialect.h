@@ -12,3 +12,8 @@ QString daysUntilToday(SqlEngine engine, const QString &dateExpression);
 
 // Today's date as "yyyy-MM-dd" text.
 QString todayText(SqlEngine engine);
+
+// The COLLATE clause that orders Chinese text by pinyin, as a Chinese reader expects:
+// the PINYIN collation registered on SQLite connections (PinyinCollation.h), a zh
+// collation on PostgreSQL.
+QString pinyinCollation(SqlEngine engine);

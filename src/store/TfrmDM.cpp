@@ -2,6 +2,7 @@
 
 #include "store/AppContext.h"
 #include "store/DatabaseError.h"
+#include "store/PinyinCollation.h"
 #include "store/SqlStatement.h"
 
 #include <QFileInfo>
@@ -63,6 +64,7 @@ void TfrmDM::open(const QString &fileName)
         close();
         throw DatabaseError(QStringLiteral("无法打开数据库文件：%1\n%2").arg(fileName, failure));
     }
+    registerPinyinCollation(database);
 }
 
 void TfrmDM::close()
