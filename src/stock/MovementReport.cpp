@@ -23,7 +23,7 @@ const std::array<MovementKind, kMovementKindCount> &movementKinds()
 namespace {
 
 // SELECT item, storage, SUM(theCount) over the live lines of one kind, grouped.
-QString groupedStatement(const MovementKind &kind, bool inPeriod, const SqlCondition &stockRows)
+QString groupedStatement(const MovementKind &kind, bool inPeriod, const BoundStatement &stockItems)
 {
     const QString storage = kind.storageColumn.isEmpty()
                                 ? QStringLiteral("0")
@@ -34,8 +34,7 @@ QString groupedStatement(const MovementKind &kind, bool inPeriod, const SqlCondi
                       .arg(kind.header, kind.lines, storage);
     if (inPeriod)
         sql += QStringLiteral("AND (%1.myDate>=?) AND (%1.myDate<=?) ").arg(kind.header);
-    sql += QStringLiteral("AND (%1.AID IN (SELECT UWare.AID ").arg(kind.lines)
-           + StockQuery::fromClause() + stockRows.text + QStringLiteral(")) ");
+    sql += QStringLiteral("AND (%1.AID IN (%2)) ").arg(kind.lines, stockItems.text);
     // Requests are not grouped by storage ("GROUP BY …, 0" would name a column).
     sql += QStringLiteral("GROUP BY %1.AID").arg(kind.lines);
     return kind.storageColumn.isEmpty() ? sql : sql + QStringLiteral(", ") + storage;
@@ -44,16 +43,16 @@ QString groupedStatement(const MovementKind &kind, bool inPeriod, const SqlCondi
 } // namespace
 
 MovementTotals MovementTotals::compute(TfrmDM &dm, const std::optional<MovementPeriod> &period,
-                                       const SqlCondition &stockRows,
+                                       const BoundStatement &stockItems,
                                        const std::function<void(int)> &progress)
 {
     MovementTotals totals;
     QVariantList values;
     if (period)
         values << period->from << period->to;
-    values += stockRows.values;
+    values += stockItems.values;
     for (int k = 0; k < kMovementKindCount; ++k) {
-        QSqlQuery query = dm.select(groupedStatement(movementKinds()[k], period.has_value(), stockRows),
+        QSqlQuery query = dm.select(groupedStatement(movementKinds()[k], period.has_value(), stockItems),
                                     values);
         while (query.next()) {
             const Key key(query.value(0).toLongLong(), query.value(1).toLongLong());
@@ -75,55 +74,27 @@ MovementFigures MovementTotals::figures(qlonglong aid, qlonglong sid) const
     return figures;
 }
 
-MovementReportModel::MovementReportModel(QAbstractItemModel &stockRows, MovementTotals totals,
-                                         QObject *parent)
-    : QAbstractTableModel(parent), m_stockRows(stockRows), m_totals(std::move(totals))
+MovementReportRows::MovementReportRows(std::unique_ptr<SheetRows> stockRows, MovementTotals totals)
+    : m_stockRows(std::move(stockRows)), m_totals(std::move(totals)),
+      m_stockColumns(int(m_stockRows->titles().size())),
+      m_aidColumn(int(m_stockRows->titles().indexOf(QStringLiteral("AID")))),
+      m_sidColumn(int(m_stockRows->titles().indexOf(QStringLiteral("SID"))))
 {
-    while (m_stockRows.canFetchMore({}))
-        m_stockRows.fetchMore({});
-    for (int column = 0; column < stockColumns(); ++column) {
-        const QString title = m_stockRows.headerData(column, Qt::Horizontal).toString();
-        if (title == QStringLiteral("AID"))
-            m_aidColumn = column;
-        else if (title == QStringLiteral("SID"))
-            m_sidColumn = column;
-    }
 }
 
-int MovementReportModel::stockColumns() const
+QStringList MovementReportRows::titles() const
 {
-    return m_stockRows.columnCount();
+    QStringList titles = m_stockRows->titles();
+    for (const MovementKind &kind : movementKinds())
+        titles << kind.title;
+    return titles;
 }
 
-int MovementReportModel::rowCount(const QModelIndex &parent) const
+QString MovementReportRows::text(int column) const
 {
-    return parent.isValid() ? 0 : m_stockRows.rowCount();
-}
-
-int MovementReportModel::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : stockColumns() + kMovementKindCount;
-}
-
-qlonglong MovementReportModel::key(int row, int column) const
-{
-    return column < 0 ? 0 : m_stockRows.data(m_stockRows.index(row, column)).toLongLong();
-}
-
-QVariant MovementReportModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || role != Qt::DisplayRole)
-        return {};
-    if (index.column() < stockColumns())
-        return m_stockRows.data(m_stockRows.index(index.row(), index.column()));
-    const MovementFigures figures =
-        m_totals.figures(key(index.row(), m_aidColumn), key(index.row(), m_sidColumn));
-    return numberText(figures[index.column() - stockColumns()]);
-}
-
-QVariant MovementReportModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < stockColumns())
-        return m_stockRows.headerData(section, orientation, role);
-    return movementKinds()[section - stockColumns()].title;
+    if (column < m_stockColumns)
+        return m_stockRows->text(column);
+    const MovementFigures figures = m_totals.figures(m_stockRows->text(m_aidColumn).toLongLong(),
+                                                     m_stockRows->text(m_sidColumn).toLongLong());
+    return numberText(figures[size_t(column - m_stockColumns)]);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "stock/StockQuery.h"
+#include "queries/ListStatement.h"
+#include "sheets/SheetExport.h"
 
-#include <QAbstractTableModel>
 #include <QHash>
 #include <QPair>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class TfrmDM;
@@ -42,11 +43,11 @@ public:
     // The ten quantities of an item in a storage; 0 where nothing moved.
     MovementFigures figures(qlonglong aid, qlonglong sid) const;
 
-    // Sums the live lines of each kind, in the period when one is given, for the items
-    // of the balance rows that `stockRows` (a stock list's WHERE clause) selects.
+    // Sums the live lines of each kind, in the period when one is given, of the items
+    // that `stockItems` selects (StockQuery::itemsStatement of a stock list's search).
     // `progress` is called after each kind with the number of kinds done.
     static MovementTotals compute(TfrmDM &dm, const std::optional<MovementPeriod> &period,
-                                  const SqlCondition &stockRows,
+                                  const BoundStatement &stockItems,
                                   const std::function<void(int)> &progress = {});
 
 private:
@@ -54,27 +55,22 @@ private:
     std::array<QHash<Key, double>, kMovementKindCount> m_sums;
 };
 
-// The rows of the movement report: the rows of a stock list (its columns by their
-// titles, AID and SID among them; all of them are fetched) followed by the ten
-// quantities of each row. The stock rows must outlive the model.
-class MovementReportModel : public QAbstractTableModel {
-    Q_OBJECT
+// The rows of the movement report for the exporter: the rows of a stock list's
+// statement, read one by one (AID and SID among its columns), each followed by its ten
+// quantities.
+class MovementReportRows : public SheetRows {
 public:
-    MovementReportModel(QAbstractItemModel &stockRows, MovementTotals totals,
-                        QObject *parent = nullptr);
+    MovementReportRows(std::unique_ptr<SheetRows> stockRows, MovementTotals totals);
 
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
+    QStringList titles() const override;
+    qint64 size() const override { return m_stockRows->size(); }
+    bool next() override { return m_stockRows->next(); }
+    QString text(int column) const override;
 
 private:
-    int stockColumns() const;
-    qlonglong key(int row, int column) const;
-
-    QAbstractItemModel &m_stockRows;
+    std::unique_ptr<SheetRows> m_stockRows;
     MovementTotals m_totals;
-    int m_aidColumn = -1;
-    int m_sidColumn = -1;
+    int m_stockColumns;
+    int m_aidColumn;
+    int m_sidColumn;
 };

@@ -1,92 +1,102 @@
 #include "stock/StockQuery.h"
 
-#include "store/SqlStatement.h"
 #include "store/TfrmDM.h"
 
 namespace StockQuery {
 
 namespace {
 
-void addText(SqlCondition &where, const QString &condition, const QString &value, int times = 1)
+ListColumn shown(const char *expression, const char16_t *title, int width = 0)
 {
-    where.text += condition;
-    for (int i = 0; i < times; ++i)
-        where.values << value;
+    return {QLatin1String(expression), QString::fromUtf16(title), width};
+}
+
+ListColumn hidden(const char *expression, const char *title)
+{
+    return {QLatin1String(expression), QLatin1String(title), 0, true};
+}
+
+ListFilter text(const char16_t *caption, QStringList columns)
+{
+    return {QString::fromUtf16(caption), FilterKind::Text, std::move(columns)};
+}
+
+ListStatement statement()
+{
+    return {.columns = {hidden("UWare.ID", "ID"), shown("SName", u"仓库名称", 100),
+                        shown("theNum", u"物品编码"), shown("AType", u"物品分类", 100),
+                        shown("AName", u"物品名称", 200), shown("AStandard", u"规格型号", 100),
+                        shown("AUnit", u"单位"), shown("APrice", u"单价", 60),
+                        shown("WCount", u"库存数量", 60), shown("WCount*APrice", u"库存金额", 80),
+                        shown("UArticle.Remark", u"备注", 90), shown("PName", u"货位名称"),
+                        hidden("UWare.AID", "AID"), hidden("UWare.SID", "SID")},
+            .from = QStringLiteral(" from (UWare INNER JOIN SStorage ON UWare.SID = SStorage.ID)"
+                                   " INNER JOIN UArticle ON UWare.AID = UArticle.ID"),
+            .where = QStringLiteral(" Where (UWare.ID > 0)"),
+            .order = QStringLiteral(" order by UWare.ID"),
+            .sums = {{QStringLiteral("WCount"), QStringLiteral("库存数量"), QStringLiteral("库存数量："),
+                      SumFormat::Number},
+                     {QStringLiteral("WCount*APrice"), QStringLiteral("库存金额"),
+                      QStringLiteral("库存金额："), SumFormat::Money}}};
 }
 
 } // namespace
 
-QString fromClause()
+FilteredListConfig config()
 {
-    return QStringLiteral("from (UWare INNER JOIN SStorage ON UWare.SID = SStorage.ID) "
-                          "INNER JOIN UArticle ON UWare.AID = UArticle.ID ");
+    return {
+        .objectName = QStringLiteral("frmWare_Q"),
+        .caption = QStringLiteral("库存物品一览表"),
+        .groupCaption = QStringLiteral("库存物品一览表"),
+        .statement = statement(),
+        .filters = {{QStringLiteral("仓库名称"), FilterKind::Lookup, {QStringLiteral("SName")},
+                     [](TfrmDM &dm) { return dm.DBComStorage(); }},
+                    text(u"物品编码", {QStringLiteral("theNum")}),
+                    {QStringLiteral("物品分类"), FilterKind::Lookup, {QStringLiteral("AType")},
+                     [](TfrmDM &dm) { return dm.DBComAType(); }},
+                    text(u"物品名称", {QStringLiteral("AName"), QStringLiteral("UArticle.thePY")}),
+                    text(u"规格型号", {QStringLiteral("AStandard")}),
+                    text(u"备       注", {QStringLiteral("UArticle.Remark")})},
+        .storageColumn = QStringLiteral("SName"),
+        .storageRule = StorageRule::WhenListed,
+        // The warnings are strict (a quantity at its limit is no warning) and need the
+        // item's warning switched on.
+        .states = {{QStringLiteral("正库存"), QStringLiteral("(WCount > 0)")},
+                   {QStringLiteral("零库存"), QStringLiteral("(WCount = 0)")},
+                   {QStringLiteral("负库存"), QStringLiteral("(WCount < 0)")},
+                   {QStringLiteral("全部"), QString()},
+                   {kBelowMinimum, QStringLiteral("(WCount < YJMin) AND (theYJ = '是')")},
+                   {kAboveMaximum, QStringLiteral("(WCount > YJMax) AND (theYJ = '是')")}},
+        .recordLabel = QStringLiteral("记录数："),
+        .exportWindow = QStringLiteral("TfrmWare_Q"),
+    };
 }
 
-QString stateCondition(StockState state)
+BoundStatement itemsStatement(const ListConditions &conditions)
 {
-    switch (state) {
-    case StockState::Positive: return QStringLiteral("AND (WCount > 0) ");
-    case StockState::Zero: return QStringLiteral("AND (WCount = 0) ");
-    case StockState::Negative: return QStringLiteral("AND (WCount < 0) ");
-    case StockState::BelowMinimum: return QStringLiteral("AND (WCount < YJMin) AND (theYJ = '是') ");
-    case StockState::AboveMaximum: return QStringLiteral("AND (WCount > YJMax) AND (theYJ = '是') ");
-    case StockState::All:
-    case StockState::None: break;
+    const ListStatement list = statement();
+    return {QStringLiteral("select UWare.AID") + list.from + list.where + conditions.text(),
+            conditions.values()};
+}
+
+StockListSearch lastSearch(const FilteredList &stockList)
+{
+    const ListConditions &conditions = stockList.searchedConditions();
+    return {stockList.config().statement.listStatement(conditions, stockList.sort()),
+            itemsStatement(conditions), stockList.recordCount()};
+}
+
+bool listsAnyRow(TfrmDM &dm, const QString &state, const QStringList &userStorages)
+{
+    const FilteredListConfig stock = config();
+    int chosen = -1;
+    for (int index = 0; index < stock.states.size(); ++index) {
+        if (stock.states[index].caption == state)
+            chosen = index;
     }
-    return QString();
-}
-
-SqlCondition whereClause(const StockFilters &filters, StockState state,
-                         const QStringList &userStorages)
-{
-    SqlCondition where{QStringLiteral("WHERE (UWare.ID > 0) "), {}};
-    if (!userStorages.isEmpty()) {
-        where.text += QStringLiteral("AND (SName IN (%1)) ").arg(placeholders(userStorages.size()));
-        for (const QString &name : userStorages)
-            where.values << name;
-    }
-    if (filters.storage)
-        addText(where, QStringLiteral("AND (SName=?) "), *filters.storage);
-    if (filters.code)
-        addText(where, QStringLiteral("AND (theNum LIKE ?) "), containing(*filters.code));
-    if (filters.category)
-        addText(where, QStringLiteral("AND (AType=?) "), *filters.category);
-    if (filters.name) {
-        addText(where, QStringLiteral("AND ((AName LIKE ?) OR (UArticle.thePY LIKE ?)) "),
-                containing(*filters.name), 2);
-    }
-    if (filters.standard)
-        addText(where, QStringLiteral("AND (AStandard LIKE ?) "), containing(*filters.standard));
-    if (filters.remark)
-        addText(where, QStringLiteral("AND (UArticle.Remark LIKE ?) "), containing(*filters.remark));
-    where.text += stateCondition(state);
-    return where;
-}
-
-QString listStatement(const SqlCondition &where)
-{
-    return QStringLiteral("select UWare.ID as ID,SName as 仓库名称,"
-                          "theNum as 物品编码,AType as 物品分类,"
-                          "AName as 物品名称,AStandard as 规格型号,"
-                          "AUnit as 单位,APrice as 单价,"
-                          "WCount as 库存数量,WCount*APrice as 库存金额,"
-                          "UArticle.Remark as 备注,PName as 货位名称,"
-                          "AID,SID ")
-           + fromClause() + where.text;
-}
-
-QString totalsStatement(const SqlCondition &where)
-{
-    return QStringLiteral("select sum(WCount) as 库存数量,sum(WCount*APrice) as 库存金额 ")
-           + fromClause() + where.text;
-}
-
-int warningCount(TfrmDM &dm, StockState warning, const QStringList &userStorages)
-{
-    const SqlCondition where = whereClause({}, warning, userStorages);
-    QSqlQuery query = dm.select(QStringLiteral("select count(*) ") + fromClause() + where.text,
-                                where.values);
-    return query.next() ? query.value(0).toInt() : 0;
+    const BoundStatement any = stock.statement.anyRowStatement(
+        searchConditions(stock, userStorages, {}, chosen));
+    return dm.select(any.text, any.values).next();
 }
 
 } // namespace StockQuery

@@ -1,56 +1,34 @@
 #pragma once
 
-#include <QList>
-#include <QString>
-#include <QStringList>
-#include <QVariantList>
-#include <optional>
+#include "queries/FilteredList.h"
 
 class TfrmDM;
 
-// A piece of a WHERE clause and the values bound to its "?" in order.
-struct SqlCondition {
-    QString text;
-    QVariantList values;
-};
-
-// The radio buttons of the stock list: the state of the stock a search keeps.
-enum class StockState { None, Positive, Zero, Negative, All, BelowMinimum, AboveMaximum };
-
-// The six filters of the stock list; a filter without a value is not ticked. A ticked
-// text filter matches rows whose column contains the text ("%" and "_" are wildcards).
-struct StockFilters {
-    std::optional<QString> storage = {};  // storage name, exact
-    std::optional<QString> code = {};     // item code
-    std::optional<QString> category = {}; // category name, exact
-    std::optional<QString> name = {};     // item name or pinyin initials
-    std::optional<QString> standard = {}; // specification
-    std::optional<QString> remark = {};   // item remark
-};
-
-// The statements of the stock list over the balance rows (UWare) with their item and
-// storage. The list and its totals are built from the same conditions, so the totals
-// always add up the rows listed.
+// The stock list as a filtered list: the balance rows (UWare) with their item and
+// storage, six filters, the radio buttons of the stock state, the quantity and value
+// totals. The list and its totals come from the same conditions.
 namespace StockQuery {
 
-// "from (UWare … SStorage) … UArticle " and the condition every statement starts with.
-QString fromClause();
+// The captions of the two warning buttons, which the start-up alerts preset.
+inline const QString kBelowMinimum = QStringLiteral("低于最低库存");
+inline const QString kAboveMaximum = QStringLiteral("高于最高库存");
 
-// The condition of a radio button; empty for "全部" and none. The warnings are strict
-// (a quantity equal to its limit is no warning) and need the item's warning on.
-QString stateCondition(StockState state);
+FilteredListConfig config();
 
-// "WHERE (UWare.ID > 0) ", the user's storages when the list is not empty, the ticked
-// filters and the radio button's condition.
-SqlCondition whereClause(const StockFilters &filters, StockState state,
-                         const QStringList &userStorages);
+// "select UWare.AID" over the balance rows of a search: the items they hold.
+BoundStatement itemsStatement(const ListConditions &conditions);
 
-// The list's columns: ID, 仓库名称, 物品编码, …, 货位名称, AID, SID.
-QString listStatement(const SqlCondition &where);
-// One row: 库存数量 and 库存金额, the sums over the rows the list shows.
-QString totalsStatement(const SqlCondition &where);
+// What commands of a stock list need of its last search: the rows in their shown
+// order, the items they hold, and how many rows there are.
+struct StockListSearch {
+    BoundStatement list;
+    BoundStatement items;
+    qint64 rows = 0;
+};
+StockListSearch lastSearch(const FilteredList &stockList);
 
-// The number of balance rows that a start-up warning would list for the user.
-int warningCount(TfrmDM &dm, StockState warning, const QStringList &userStorages);
+// Whether the stock list opened on the radio button `state` would list any row for a
+// user with these storages (an empty list: all storages).
+bool listsAnyRow(TfrmDM &dm, const QString &state, const QStringList &userStorages);
 
 } // namespace StockQuery

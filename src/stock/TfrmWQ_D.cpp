@@ -1,8 +1,11 @@
 #include "stock/TfrmWQ_D.h"
 
 #include "sheets/SheetMembers.h"
+#include "sheets/StatementRows.h"
 #include "stock/MovementReport.h"
 #include "store/AppContext.h"
+#include "store/SqlStatement.h"
+#include "store/TfrmDM.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -27,9 +30,8 @@ QDateEdit *datePicker(const QDate &date, const QString &name)
 
 } // namespace
 
-TfrmWQ_D::TfrmWQ_D(AppServices services, QAbstractItemModel &stockRows,
-                   const SqlCondition &stockWhere, QWidget *parent)
-    : QDialog(parent), m_services(services), m_stockRows(stockRows), m_stockWhere(stockWhere),
+TfrmWQ_D::TfrmWQ_D(AppServices services, StockQuery::StockListSearch search, QWidget *parent)
+    : QDialog(parent), m_services(services), m_search(std::move(search)),
       m_dateBox(new QCheckBox(QStringLiteral("操作日期"))),
       m_from(datePicker(QDate::currentDate().addMonths(-1), QStringLiteral("DateTimePicker1"))),
       m_to(datePicker(QDate::currentDate(), QStringLiteral("DateTimePicker2"))),
@@ -39,7 +41,8 @@ TfrmWQ_D::TfrmWQ_D(AppServices services, QAbstractItemModel &stockRows,
     setWindowTitle(QStringLiteral("查看物品流动报表"));
     m_dateBox->setObjectName(QStringLiteral("CheckBox1"));
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progress->setRange(0, kMovementKindCount + 1); // the ten kinds, then the sheet
+    // The ten kinds, then the rows of the sheet.
+    m_progress->setRange(0, int(kMovementKindCount + m_search.rows));
     m_progress->setValue(0);
 
     auto *group = new QGroupBox(QStringLiteral("查询条件"));
@@ -75,14 +78,19 @@ void TfrmWQ_D::exportReport()
                                 m_to->date().toString(QStringLiteral("yyyy-MM-dd"))};
         title += period->from + QLatin1Char(' ') + period->to;
     }
-    m_progress->setValue(0);
-    MovementTotals totals = MovementTotals::compute(
-        m_services.dm, period, m_stockWhere, [this](int kindsDone) {
-            m_progress->setValue(kindsDone);
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        });
-    MovementReportModel report(m_stockRows, std::move(totals));
+    const auto show = [this](qint64 done) {
+        m_progress->setValue(int(done));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
+    show(0);
+    MovementTotals totals = MovementTotals::compute(m_services.dm, period, m_search.items, show);
+    auto stockRows = std::make_unique<StatementRows>(
+        runStatement(m_services.dm.database(), m_search.list.text, m_search.list.values,
+                     ResultRows::ForwardOnly),
+        m_search.rows);
+    MovementReportRows report(std::move(stockRows), std::move(totals));
     SheetExporter(m_services.dialogs, m_services.context.OrgName)
-        .exportList(sheetMember(u"TfrmWQ_D"), report, nullptr, title);
-    m_progress->setValue(m_progress->maximum());
+        .exportRows(sheetMember(u"TfrmWQ_D"), report, nullptr, title,
+                    [&show](qint64 written, qint64) { show(kMovementKindCount + written); });
+    show(m_progress->maximum());
 }

@@ -5,7 +5,6 @@
 
 #include <QDialog>
 
-class QAbstractItemModel;
 class QCheckBox;
 class QDateEdit;
 class QProgressBar;
@@ -16,10 +15,8 @@ class QProgressBar;
 class TfrmWQ_D : public QDialog {
     Q_OBJECT
 public:
-    // `stockRows` are the rows of the stock list and `stockWhere` the search that gave
-    // them; both must outlive the dialog.
-    TfrmWQ_D(AppServices services, QAbstractItemModel &stockRows, const SqlCondition &stockWhere,
-             QWidget *parent = nullptr);
+    // `search` is the last search of the stock list the report was opened from.
+    TfrmWQ_D(AppServices services, StockQuery::StockListSearch search, QWidget *parent = nullptr);
 
     QCheckBox *dateBox() const { return m_dateBox; }
     QDateEdit *fromDate() const { return m_from; }
@@ -31,8 +28,7 @@ public Q_SLOTS:
 
 private:
     AppServices m_services;
-    QAbstractItemModel &m_stockRows;
-    const SqlCondition m_stockWhere;
+    const StockQuery::StockListSearch m_search;
     QCheckBox *m_dateBox;
     QDateEdit *m_from;
     QDateEdit *m_to;

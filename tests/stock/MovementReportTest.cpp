@@ -4,7 +4,7 @@
 #include "stock/MovementReport.h"
 #include "store/Numbers.h"
 #include "store/Transaction.h"
-#include "ui/RowsModel.h"
+#include "sheets/StatementRows.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -59,11 +59,11 @@ struct MovementReports : ::testing::Test, StockFixture {
     }
 
     // Every stock row of a search with its grouped and its per-row figures.
-    void expectBothAgree(const StockFilters &filters, const std::optional<MovementPeriod> &period)
+    void expectBothAgree(const QList<FilterValue> &filters, const std::optional<MovementPeriod> &period)
     {
-        const SqlCondition where = StockQuery::whereClause(filters, StockState::None, {});
-        const MovementTotals totals = MovementTotals::compute(db.dm, period, where);
-        QSqlQuery rows = db.dm.select(StockQuery::listStatement(where), where.values);
+        const StockQuery::StockListSearch stock = search(filters);
+        const MovementTotals totals = MovementTotals::compute(db.dm, period, stock.items);
+        QSqlQuery rows = db.dm.select(stock.list.text, stock.list.values);
         int checked = 0;
         while (rows.next()) {
             const int aid = rows.value("AID").toInt();
@@ -104,10 +104,10 @@ TEST_F(MovementReports, GroupedFiguresEqualThePerRowDefinitionOnRandomDocuments)
                  pick(0, 9) == 0, pick(0, 9) == 0);
     }
     writing.commit();
-    expectBothAgree({}, std::nullopt);
-    expectBothAgree({}, MovementPeriod{"2025-02-01", "2025-03-15"});
-    expectBothAgree({.storage = "二号库"}, MovementPeriod{"2025-01-01", "2025-01-31"});
-    expectBothAgree({.code = "3"}, std::nullopt);
+    expectBothAgree(ticked(), std::nullopt);
+    expectBothAgree(ticked(), MovementPeriod{"2025-02-01", "2025-03-15"});
+    expectBothAgree(ticked({{0, "二号库"}}), MovementPeriod{"2025-01-01", "2025-01-31"});
+    expectBothAgree(ticked({{1, "3"}}), std::nullopt);
 }
 
 TEST_F(MovementReports, KindsLandInTheirStorageRows)
@@ -124,19 +124,18 @@ TEST_F(MovementReports, KindsLandInTheirStorageRows)
     document("UOut_LY", "2025-03-05", pen, 100, {a}, true);        // deleted header
     document("UOut_LY", "2025-03-05", pen, 100, {a}, false, true); // deleted line
 
-    const MovementTotals all = MovementTotals::compute(db.dm, std::nullopt,
-                                                       StockQuery::whereClause({}, StockState::None, {}));
+    const MovementTotals all = MovementTotals::compute(db.dm, std::nullopt, search(ticked()).items);
     //                        申请 采购 退货 领用 借用 归还 调出 调入 报损 报溢
     EXPECT_EQ(all.figures(pen, a), (MovementFigures{7, 0, 0, 5, 0, 2, 3, 0, 0, 0}));
     EXPECT_EQ(all.figures(pen, b), (MovementFigures{7, 0, 0, 0, 0, 0, 0, 3, 0, 0}));
 
     // Both ends of the period are included, the day after is not.
     const MovementTotals period = MovementTotals::compute(db.dm, MovementPeriod{"2025-03-02", "2025-03-03"},
-                                                          StockQuery::whereClause({}, StockState::None, {}));
+                                                          search(ticked()).items);
     EXPECT_EQ(period.figures(pen, a), (MovementFigures{7, 0, 0, 0, 0, 2, 0, 0, 0, 0}));
 }
 
-TEST_F(MovementReports, ModelAppendsTheTenQuantitiesToTheStockRows)
+TEST_F(MovementReports, RowsAppendTheTenQuantitiesToTheStockRows)
 {
     const int a = storage("甲库");
     const int pen = item("1", "笔", 2);
@@ -144,19 +143,21 @@ TEST_F(MovementReports, ModelAppendsTheTenQuantitiesToTheStockRows)
     book(pen, a, {"10"});
     book(ink, a, {"4"});
     document("UIn_CG", "2025-03-01", pen, 2.5, {a});
-    const SqlCondition where = StockQuery::whereClause({}, StockState::None, {});
-    QSqlQuery query = db.dm.select(StockQuery::listStatement(where) + " order by theNum", where.values);
-    RowsModel stockRows;
-    stockRows.load(query);
-    MovementReportModel report(stockRows, MovementTotals::compute(db.dm, std::nullopt, where));
-    ASSERT_EQ(report.rowCount(), 2);
-    ASSERT_EQ(report.columnCount(), stockRows.columnCount() + 10);
-    const int purchased = stockRows.columnCount() + 1;
-    EXPECT_EQ(report.headerData(purchased, Qt::Horizontal).toString(), "采购数量");
-    EXPECT_EQ(report.headerData(2, Qt::Horizontal).toString(), "物品编码");
-    EXPECT_EQ(report.data(report.index(0, purchased)).toString(), "2.5");
-    EXPECT_EQ(report.data(report.index(1, purchased)).toString(), "0");
-    EXPECT_EQ(report.data(report.index(1, 4)).toString(), "墨水");
+    const StockQuery::StockListSearch stock = search(ticked());
+    auto stockRows = std::make_unique<StatementRows>(db.dm.select(stock.list.text, stock.list.values), stock.rows);
+    MovementReportRows report(std::move(stockRows), MovementTotals::compute(db.dm, std::nullopt, stock.items));
+    const QStringList titles = report.titles();
+    ASSERT_EQ(titles.size(), 14 + 10);
+    const int purchased = int(titles.indexOf("采购数量"));
+    EXPECT_EQ(purchased, 15);
+    EXPECT_EQ(report.size(), 2);
+    ASSERT_TRUE(report.next());
+    EXPECT_EQ(report.text(int(titles.indexOf("物品名称"))), "笔");
+    EXPECT_EQ(report.text(purchased), "2.5");
+    ASSERT_TRUE(report.next());
+    EXPECT_EQ(report.text(int(titles.indexOf("物品名称"))), "墨水");
+    EXPECT_EQ(report.text(purchased), "0");
+    EXPECT_FALSE(report.next());
 }
 
 } // namespace

@@ -169,11 +169,7 @@ TEST_F(MovementWindows, ReportWritesTheStockRowsWithTheirQuantitiesInThePeriod)
     document("USQ", "4", "2025-03-10", "", {}, "theCount", {7});
     document("UDB", "5", "2025-03-11", "", {}, "theCount, DBID, RKID", {3, first, second});
 
-    const SqlCondition where = StockQuery::whereClause({.code = "001"}, StockState::None, {});
-    QSqlQuery query = db.dm.select(StockQuery::listStatement(where) + " order by UWare.ID", where.values);
-    DataGrid stockList;
-    stockList.load(query);
-    TfrmWQ_D dialog(db.services, *stockList.rows(), where);
+    TfrmWQ_D dialog(db.services, search(ticked({{1, "001"}})));
     EXPECT_FALSE(dialog.dateBox()->isChecked());
     EXPECT_EQ(dialog.fromDate()->date(), QDate::currentDate().addMonths(-1));
     dialog.dateBox()->setChecked(true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "stock/StockQuery.h"
 #include "support/TestDatabase.h"
 
 #include <QVariant>
@@ -26,6 +27,34 @@ struct StockFixture {
     {
         for (const char *quantity : quantities)
             db.dm.SaveWare(QString::number(aid), QString::fromLatin1(quantity), QString::number(sid));
+    }
+    // The filters of the stock list: 0 仓库名称, 1 物品编码, 2 物品分类, 3 物品名称,
+    // 4 规格型号, 5 备注; the given ones ticked with their text.
+    static QList<FilterValue> ticked(std::initializer_list<std::pair<int, QString>> values = {})
+    {
+        QList<FilterValue> filters(6);
+        for (const auto &[index, text] : values)
+            filters[index] = FilterValue{true, text};
+        return filters;
+    }
+    static int stateIndex(const QString &caption)
+    {
+        const FilteredListConfig config = StockQuery::config();
+        for (int index = 0; index < config.states.size(); ++index) {
+            if (config.states[index].caption == caption)
+                return index;
+        }
+        return -1;
+    }
+    // A search of the stock list as the window makes it.
+    StockQuery::StockListSearch search(const QList<FilterValue> &filters, const QString &state = {},
+                                       const QStringList &storages = {})
+    {
+        const FilteredListConfig config = StockQuery::config();
+        const ListConditions conditions = searchConditions(config, storages, filters, stateIndex(state));
+        const BoundStatement totals = config.statement.totalsStatement(conditions);
+        return {config.statement.listStatement(conditions), StockQuery::itemsStatement(conditions),
+                db.value(totals.text, totals.values).toLongLong()};
     }
     int balanceId(int aid, int sid)
     {

@@ -1,6 +1,5 @@
 // The statements of the stock list: radio buttons, filters, storages, totals, warnings.
 #include "StockFixture.h"
-#include "stock/StockQuery.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -9,15 +8,16 @@ namespace {
 
 struct StockQueries : ::testing::Test, StockFixture {
     // The item codes of the rows a search lists.
-    std::multiset<QString> codes(const StockFilters &filters, StockState state,
+    std::multiset<QString> codes(const QList<FilterValue> &filters, const QString &state = {},
                                  const QStringList &storages = {})
     {
-        const SqlCondition where = StockQuery::whereClause(filters, state, storages);
-        QSqlQuery query = db.dm.select(StockQuery::listStatement(where), where.values);
-        std::multiset<QString> found;
+        const StockQuery::StockListSearch found = search(filters, state, storages);
+        QSqlQuery query = db.dm.select(found.list.text, found.list.values);
+        std::multiset<QString> codes;
         while (query.next())
-            found.insert(query.value(2).toString());
-        return found;
+            codes.insert(query.value("物品编码").toString());
+        EXPECT_EQ(qint64(codes.size()), found.rows) << "the totals count the rows listed";
+        return codes;
     }
 };
 
@@ -26,21 +26,21 @@ struct Classification {
     std::initializer_list<const char *> bookings;
     const char *warning; // theYJ; nullptr never set
     int minimum, maximum;
-    std::set<StockState> listedUnder; // besides 全部 and no button, which list every row
+    std::set<QString> listedUnder; // besides 全部 and no button, which list every row
 };
 
 const Classification kClassifications[] = {
-    {"below", {"2"}, "是", 3, 10, {StockState::Positive, StockState::BelowMinimum}},
-    {"at-min", {"3"}, "是", 3, 10, {StockState::Positive}},
-    {"at-max", {"10"}, "是", 3, 10, {StockState::Positive}},
-    {"above", {"11"}, "是", 3, 10, {StockState::Positive, StockState::AboveMaximum}},
-    {"off-low", {"1"}, "否", 3, 10, {StockState::Positive}},
-    {"off-high", {"20"}, "否", 3, 10, {StockState::Positive}},
-    {"never-set", {"20"}, nullptr, 3, 10, {StockState::Positive}},
-    {"float-zero", {"0.1", "0.2", "-0.3"}, "是", 1, 10, {StockState::Zero, StockState::BelowMinimum}},
-    {"zero-at-min", {"1", "-1"}, "是", 0, 10, {StockState::Zero}},
-    {"negative", {"-2"}, "是", 0, 10, {StockState::Negative, StockState::BelowMinimum}},
-    {"fraction-above", {"10.5"}, "是", 3, 10, {StockState::Positive, StockState::AboveMaximum}},
+    {"below", {"2"}, "是", 3, 10, {"正库存", "低于最低库存"}},
+    {"at-min", {"3"}, "是", 3, 10, {"正库存"}},
+    {"at-max", {"10"}, "是", 3, 10, {"正库存"}},
+    {"above", {"11"}, "是", 3, 10, {"正库存", "高于最高库存"}},
+    {"off-low", {"1"}, "否", 3, 10, {"正库存"}},
+    {"off-high", {"20"}, "否", 3, 10, {"正库存"}},
+    {"never-set", {"20"}, nullptr, 3, 10, {"正库存"}},
+    {"float-zero", {"0.1", "0.2", "-0.3"}, "是", 1, 10, {"零库存", "低于最低库存"}},
+    {"zero-at-min", {"1", "-1"}, "是", 0, 10, {"零库存"}},
+    {"negative", {"-2"}, "是", 0, 10, {"负库存", "低于最低库存"}},
+    {"fraction-above", {"10.5"}, "是", 3, 10, {"正库存", "高于最高库存"}},
 };
 
 TEST_F(StockQueries, EachBalanceIsListedUnderTheRightRadioButtons)
@@ -51,21 +51,22 @@ TEST_F(StockQueries, EachBalanceIsListedUnderTheRightRadioButtons)
         const int aid = item(entry.code, entry.code, 1, warning, entry.minimum, entry.maximum);
         book(aid, sid, entry.bookings);
     }
-    const StockState states[] = {StockState::None, StockState::Positive, StockState::Zero,
-                                 StockState::Negative, StockState::All, StockState::BelowMinimum,
-                                 StockState::AboveMaximum};
-    for (const StockState state : states) {
+    QStringList buttons = {QString()}; // no button chosen
+    for (const ListState &state : StockQuery::config().states)
+        buttons << state.caption;
+    EXPECT_EQ(buttons.mid(1), QStringList({"正库存", "零库存", "负库存", "全部", "低于最低库存", "高于最高库存"}));
+    for (const QString &button : buttons) {
         std::multiset<QString> expected;
         for (const Classification &entry : kClassifications) {
-            if (state == StockState::None || state == StockState::All || entry.listedUnder.count(state))
+            if (button.isEmpty() || button == "全部" || entry.listedUnder.count(button))
                 expected.insert(QString::fromLatin1(entry.code));
         }
-        EXPECT_EQ(codes({}, state), expected) << "radio button " << int(state);
-        const int warnings = StockQuery::warningCount(db.dm, state, {});
-        if (state == StockState::BelowMinimum || state == StockState::AboveMaximum) {
-            EXPECT_EQ(warnings, int(expected.size())) << "warning " << int(state);
-        }
+        EXPECT_EQ(codes(ticked(), button), expected) << "radio button " << button.toStdString();
     }
+    EXPECT_TRUE(StockQuery::listsAnyRow(db.dm, StockQuery::kBelowMinimum, {}));
+    EXPECT_FALSE(StockQuery::listsAnyRow(db.dm, StockQuery::kBelowMinimum, {"二号库"}));
+    db.dm.myESQL("update UArticle set theYJ='否' where theNum in ('above', 'fraction-above')");
+    EXPECT_FALSE(StockQuery::listsAnyRow(db.dm, StockQuery::kAboveMaximum, {}));
 }
 
 TEST_F(StockQueries, FiltersAreBoundAndKeepTheirWildcards)
@@ -82,19 +83,18 @@ TEST_F(StockQueries, FiltersAreBoundAndKeepTheirWildcards)
     book(quote, second, {"2"});
 
     using S = std::multiset<QString>;
-    EXPECT_EQ(codes({.storage = "O'Brien 库"}, StockState::None), S({"B-2"}));
-    EXPECT_EQ(codes({.name = "dsj"}, StockState::None), S({"0012"})); // initials, any case
-    EXPECT_EQ(codes({.name = "O'Neil"}, StockState::None), S({"B-2"}));
-    EXPECT_EQ(codes({.name = "100%"}, StockState::None), S({"A_1"}));
-    EXPECT_EQ(codes({.code = "_"}, StockState::None), S({"0012", "A_1", "B-2"})); // "_" any one character
-    EXPECT_EQ(codes({.code = "%"}, StockState::None), S({"0012", "A_1", "B-2"}));
-    EXPECT_EQ(codes({.code = "01", .category = "办公用品"}, StockState::None), S({"0012"}));
+    EXPECT_EQ(codes(ticked({{0, "O'Brien 库"}})), S({"B-2"}));
+    EXPECT_EQ(codes(ticked({{3, "dsj"}})), S({"0012"})); // initials, any case
+    EXPECT_EQ(codes(ticked({{3, "O'Neil"}})), S({"B-2"}));
+    EXPECT_EQ(codes(ticked({{3, "100%"}})), S({"A_1"}));
+    EXPECT_EQ(codes(ticked({{1, "_"}})), S({"0012", "A_1", "B-2"})); // "_" any one character
+    EXPECT_EQ(codes(ticked({{1, "01"}, {2, "办公用品"}})), S({"0012"}));
     // A ticked, empty filter matches every value that is not null.
-    EXPECT_EQ(codes({.remark = ""}, StockState::None), S({"0012", "A_1"}));
+    EXPECT_EQ(codes(ticked({{5, ""}})), S({"0012", "A_1"}));
     // The user's storages restrict every search; an empty list restricts nothing.
-    EXPECT_EQ(codes({}, StockState::All, {"一号库"}), S({"0012", "A_1"}));
-    EXPECT_EQ(codes({}, StockState::All, {"一号库", "O'Brien 库"}).size(), 3u);
-    EXPECT_EQ(codes({.storage = "O'Brien 库"}, StockState::All, {"一号库"}), S());
+    EXPECT_EQ(codes(ticked(), "全部", {"一号库"}), S({"0012", "A_1"}));
+    EXPECT_EQ(codes(ticked(), "全部", {"一号库", "O'Brien 库"}).size(), 3u);
+    EXPECT_EQ(codes(ticked({{0, "O'Brien 库"}}), "全部", {"一号库"}), S());
 }
 
 TEST_F(StockQueries, TotalsAddUpTheRowsListed)
@@ -104,16 +104,14 @@ TEST_F(StockQueries, TotalsAddUpTheRowsListed)
     book(item("1", "订书机", 12.5), sid, {"4"});
     book(item("2", "铅笔", 0.3), sid, {"-3", "0.1"});
     book(item("3", "纸", 7), other, {"10"});
-    const SqlCondition where = StockQuery::whereClause({.storage = "物品仓库"}, StockState::None, {});
-    QSqlQuery totals = db.dm.select(StockQuery::totalsStatement(where), where.values);
-    ASSERT_TRUE(totals.next());
-    EXPECT_DOUBLE_EQ(totals.value(0).toDouble(), 4 - 2.9);
-    EXPECT_DOUBLE_EQ(totals.value(1).toDouble(), 4 * 12.5 - 2.9 * 0.3);
-
-    const SqlCondition none = StockQuery::whereClause({.code = "nothing"}, StockState::None, {});
-    QSqlQuery empty = db.dm.select(StockQuery::totalsStatement(none), none.values);
-    ASSERT_TRUE(empty.next());
-    EXPECT_TRUE(empty.value(0).isNull());
+    const FilteredListConfig config = StockQuery::config();
+    const ListConditions conditions = searchConditions(config, {}, ticked({{0, "物品仓库"}}), -1);
+    const BoundStatement totals = config.statement.totalsStatement(conditions);
+    QSqlQuery sums = db.dm.select(totals.text, totals.values);
+    ASSERT_TRUE(sums.next());
+    EXPECT_EQ(sums.value(kRecordCountTitle).toInt(), 2);
+    EXPECT_DOUBLE_EQ(sums.value("库存数量").toDouble(), 4 - 2.9);
+    EXPECT_DOUBLE_EQ(sums.value("库存金额").toDouble(), 4 * 12.5 - 2.9 * 0.3);
 }
 
 } // namespace
