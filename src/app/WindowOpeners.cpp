@@ -2,7 +2,10 @@
 
 #include "app/TfrmMain.h"
 #include "documents/TfrmIN_CG.h"
+#include "master/ArticleMembers.h"
 #include "master/ReferenceMembers.h"
+#include "master/TfrmArticle_M.h"
+#include "master/TfrmArticle_Q.h"
 #include "master/TfrmDept.h"
 #include "master/TfrmM_Q.h"
 #include "master/TfrmP_Q.h"
@@ -20,6 +23,7 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
         {"O1", ChildKind::Storages, storageMember},
         {"N60", ChildKind::Places, placeMember},
         {"N3", ChildKind::Suppliers, supplierMember},
+        {"T1", ChildKind::Categories, categoryMember},
     };
     for (const auto &entry : maintenance) {
         mainWindow.setWindowOpener(QLatin1String(entry.item), [&mainWindow, services, kind = entry.kind,
@@ -27,6 +31,12 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
             mainWindow.openChild(kind, new MaintenanceWindow(services, member()));
         });
     }
+    mainWindow.setWindowOpener(QStringLiteral("A1"), [&mainWindow, services] {
+        mainWindow.openChild(ChildKind::Items, new TfrmArticle_M(services));
+    });
+    mainWindow.setWindowOpener(QStringLiteral("N34"), [&mainWindow, services] {
+        mainWindow.openChild(ChildKind::ItemQuery, new TfrmArticle_Q(services));
+    });
     mainWindow.setWindowOpener(QStringLiteral("R4"), [&mainWindow, services] {
         mainWindow.openChild(ChildKind::PersonQuery, new TfrmP_Q(services));
     });

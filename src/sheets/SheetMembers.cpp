@@ -144,6 +144,13 @@ const QList<SheetMember> &sheetMembers()
                                 itemColumns(),
                                 {column(u"调拨数量", 8), column(u"金额", 8), column(u"备注", 8)}}),
                        {u"调拨数量", u"金额"}),
+        {.window = QStringLiteral("TfrmArticle_Q"),
+         .layout = SheetLayout::Titled,
+         .titleText = QStringLiteral("物品信息"),
+         .columns = {column(u"物品编码", 12, kText), column(u"物品分类", 12), column(u"物品名称", 30),
+                     column(u"规格型号", 12), column(u"单位", 8), column(u"单价", 8), column(u"备注", 18),
+                     column(u"货位名称", 12)},
+         .landscape = true},
     };
     return members;
 }
