@@ -72,11 +72,25 @@ FilteredListConfig config()
     };
 }
 
-BoundStatement itemsStatement(const ListConditions &conditions)
+namespace {
+
+BoundStatement columnOfRows(const QString &column, const ListConditions &conditions)
 {
     const ListStatement list = statement();
-    return {QStringLiteral("select UWare.AID") + list.from + list.where + conditions.text(),
+    return {QStringLiteral("select ") + column + list.from + list.where + conditions.text(),
             conditions.values()};
+}
+
+} // namespace
+
+BoundStatement itemsStatement(const ListConditions &conditions)
+{
+    return columnOfRows(QStringLiteral("UWare.AID"), conditions);
+}
+
+BoundStatement balanceIdsStatement(const ListConditions &conditions)
+{
+    return columnOfRows(QStringLiteral("UWare.ID"), conditions);
 }
 
 StockListSearch lastSearch(const FilteredList &stockList)

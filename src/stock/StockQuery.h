@@ -17,6 +17,8 @@ FilteredListConfig config();
 
 // "select UWare.AID" over the balance rows of a search: the items they hold.
 BoundStatement itemsStatement(const ListConditions &conditions);
+// "select UWare.ID" over the balance rows of a search.
+BoundStatement balanceIdsStatement(const ListConditions &conditions);
 
 // What commands of a stock list need of its last search: the rows in their shown
 // order, the items they hold, and how many rows there are.
