@@ -15,6 +15,8 @@ enum class ChildKind {
     SurplusStatistics, ReturnOverview, RequestOverview, TransferOverview,
     ReturnToSupplierQuery, ReturnToSupplierOverview, ReturnToSupplierStatistics,
     DailyReport, MonthlyReport, YearlyReport, Places, ItemPackages,
+    // The stock lists the start-up alerts open beside each other, one per warning.
+    BelowMinimumStockList, AboveMaximumStockList,
     Count
 };
 

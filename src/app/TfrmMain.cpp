@@ -4,6 +4,7 @@
 #include "store/AppContext.h"
 #include "store/DefaultSettings.h"
 #include "store/MenuTable.h"
+#include "queries/OverviewLists.h"
 #include "ui/Dialogs.h"
 
 #include <QAction>
@@ -237,12 +238,35 @@ void TfrmMain::FormShow()
     m_userPanel->setText(context.CurUserName);
     m_datePanel->setText(context.LoginDate);
     loadDefaultSettings(m_services.dm, context);
+    raiseStartupAlerts();
 
     const QString background = context.AppDir + QStringLiteral("bj.jpg");
     if (QFile::exists(background)) {
         const QImage picture(background);
         if (!picture.isNull())
             m_area->setPicture(picture);
+    }
+}
+
+// Each alert that fires opens its list beside the others, without closing any.
+void TfrmMain::raiseStartupAlerts()
+{
+    const StartupAlerts alerts = decideStartupAlerts(m_services.dm, m_services.context);
+    const struct {
+        bool fires;
+        const StockListOpener &open;
+        ChildKind kind;
+        QString state;
+    } windows[] = {
+        {alerts.overdueLoans, m_loanListOpener, ChildKind::LoanOverview, kOverdueState},
+        {alerts.belowMinimum, m_stockListOpener, ChildKind::BelowMinimumStockList, kBelowMinimumState},
+        {alerts.aboveMaximum, m_stockListOpener, ChildKind::AboveMaximumStockList, kAboveMaximumState},
+    };
+    for (const auto &window : windows) {
+        if (!window.fires || !window.open)
+            continue;
+        if (QWidget *list = window.open(window.state))
+            openChild(window.kind, list);
     }
 }
 

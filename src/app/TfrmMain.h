@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ChildWindows.h"
+#include "app/StartupAlerts.h"
 #include "ui/AppServices.h"
 
 #include <QHash>
@@ -32,6 +33,12 @@ public:
     // The function that opens the window of a menu item; windows register here.
     void setWindowOpener(const QString &objectName, std::function<void()> open);
 
+    // The start-up alerts open these lists on a state button: the loan list on
+    // "超出归还天数" (registered with the menu's windows) and the stock list on each of its
+    // warnings (registered by the stock list). Without an opener that alert opens nothing.
+    void setLoanListOpener(StockListOpener open) { m_loanListOpener = std::move(open); }
+    void setStockListOpener(StockListOpener open) { m_stockListOpener = std::move(open); }
+
     // Shows `window` as the open MDI child of `kind`.
     void openChild(ChildKind kind, QWidget *window);
     // Closes every open child window, in the fixed order of the child kinds.
@@ -59,6 +66,7 @@ private:
     void buildStatusBar();
     void placeOnScreen();
     void FormShow();
+    void raiseStartupAlerts();
 
     AppServices m_services;
     BackgroundArea *m_area;
@@ -66,6 +74,8 @@ private:
     QHash<QString, QAction *> m_items;
     QHash<int, QMenu *> m_topMenus;
     QHash<QString, std::function<void()>> m_openers;
+    StockListOpener m_loanListOpener;
+    StockListOpener m_stockListOpener;
     QLabel *m_userPanel = nullptr;
     QLabel *m_datePanel = nullptr;
     bool m_shown = false;

@@ -92,3 +92,87 @@ void PrintIn_CG(AppServices &services, QWidget *parent, const QString &number)
 {
     printDocument(services, parent, purchaseInPrint(), number);
 }
+
+// The lines of the kinds below join their item and storage loosely, as purchase-in
+// lines do, so a line whose item was deleted still prints and counts.
+
+PrintedKind returnPrint()
+{
+    return {
+        QStringLiteral("UIn_GH"),
+        frxR_GH(),
+        QStringLiteral("frxDB_GH"),
+        QStringLiteral("select * from UIn_GH Where theNum = ?"),
+        QStringLiteral(
+            "select UIn_GH_Bill.*, UArticle.AName, UArticle.AStandard, UArticle.AUnit, SStorage.SName, "
+            "UArticle.theNum as ANum FROM UIn_GH_Bill LEFT JOIN UArticle ON UArticle.ID = UIn_GH_Bill.AID "
+            "LEFT JOIN SStorage ON SStorage.ID = UIn_GH_Bill.SID "
+            "Where UIn_GH_Bill.theNum = ? and UIn_GH_Bill.theDel = 0 Order by UIn_GH_Bill.myID"),
+    };
+}
+
+PrintedKind transferPrint()
+{
+    return {
+        QStringLiteral("UDB"),
+        frxR_DB(),
+        QStringLiteral("frxDB_DB"),
+        QStringLiteral("select * from UDB Where theNum = ?"),
+        QStringLiteral(
+            "select UArticle.AType, UArticle.AName, UArticle.AStandard, UArticle.AUnit, UDB_Bill.thePrice, "
+            "UDB_Bill.theCount, UDB_Bill.Remark, UDB_Bill.myID, UArticle.theNum as ANum "
+            "FROM UDB_Bill LEFT JOIN UArticle ON UArticle.ID = UDB_Bill.AID "
+            "Where UDB_Bill.theNum = ? and UDB_Bill.theDel = 0 Order by UDB_Bill.myID"),
+    };
+}
+
+PrintedKind requestPrint()
+{
+    return {
+        QStringLiteral("USQ"),
+        frxR_SQ(),
+        QStringLiteral("frxDB_SQ"),
+        QStringLiteral("select * from USQ Where theNum = ?"),
+        QStringLiteral(
+            "select UArticle.AType, UArticle.AName, UArticle.AStandard, UArticle.AUnit, USQ_Bill.APrice, "
+            "USQ_Bill.theCount, USQ_Bill.Remark, USQ_Bill.myID, UArticle.theNum as ANum "
+            "FROM USQ_Bill LEFT JOIN UArticle ON UArticle.ID = USQ_Bill.AID "
+            "Where USQ_Bill.theNum = ? and USQ_Bill.theDel = 0 Order by USQ_Bill.myID"),
+    };
+}
+
+PrintedKind surplusPrint()
+{
+    return {
+        QStringLiteral("UIn_BY"),
+        frxR_BY(),
+        QStringLiteral("frxDB_In_BY"),
+        QStringLiteral("select * from UIn_BY Where theNum = ?"),
+        QStringLiteral(
+            "select UIn_BY_Bill.*, UArticle.AName, UArticle.AStandard, UArticle.AUnit, SStorage.SName, "
+            "UIn_BY_Bill.thePrice AS APrice, UIn_BY_Bill.thePrice*UIn_BY_Bill.theCount AS theSum, "
+            "UArticle.theNum as ANum FROM UIn_BY_Bill LEFT JOIN UArticle ON UArticle.ID = UIn_BY_Bill.AID "
+            "LEFT JOIN SStorage ON SStorage.ID = UIn_BY_Bill.SID "
+            "Where UIn_BY_Bill.theNum = ? and UIn_BY_Bill.theDel = 0 Order by UIn_BY_Bill.myID"),
+    };
+}
+
+void PrintIn_GH(AppServices &services, QWidget *parent, const QString &number)
+{
+    printDocument(services, parent, returnPrint(), number);
+}
+
+void PrintDB(AppServices &services, QWidget *parent, const QString &number)
+{
+    printDocument(services, parent, transferPrint(), number);
+}
+
+void PrintSQ(AppServices &services, QWidget *parent, const QString &number)
+{
+    printDocument(services, parent, requestPrint(), number);
+}
+
+void PrintIn_BY(AppServices &services, QWidget *parent, const QString &number)
+{
+    printDocument(services, parent, surplusPrint(), number);
+}

@@ -22,6 +22,12 @@ struct PrintedKind {
 
 // The purchase-in document ("UIn_CG", template frxR_CG).
 PrintedKind purchaseInPrint();
+// The return of loans and requisitions ("UIn_GH", frxR_GH), the transfer ("UDB",
+// frxR_DB), the request ("USQ", frxR_SQ) and the surplus ("UIn_BY", frxR_BY).
+PrintedKind returnPrint();
+PrintedKind transferPrint();
+PrintedKind requestPrint();
+PrintedKind surplusPrint();
 
 // Draws document `number` of `kind` onto `device` (a printer or a QPdfWriter) without
 // a window. Throws DatabaseError when the document cannot be read.
@@ -37,3 +43,9 @@ void printDocument(AppServices &services, QWidget *parent, const PrintedKind &ki
 
 // Shows the print preview of purchase-in document `number`.
 void PrintIn_CG(AppServices &services, QWidget *parent, const QString &number);
+
+// Show the print preview of document `number` of their kind.
+void PrintIn_GH(AppServices &services, QWidget *parent, const QString &number);
+void PrintDB(AppServices &services, QWidget *parent, const QString &number);
+void PrintSQ(AppServices &services, QWidget *parent, const QString &number);
+void PrintIn_BY(AppServices &services, QWidget *parent, const QString &number);

@@ -20,7 +20,6 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlRecord>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -317,7 +316,7 @@ void FilteredList::search()
 void FilteredList::runListStatement()
 {
     const BoundStatement list = m_config.statement.listStatement(m_searched, m_sort);
-    m_rows->setQuery(runStatement(m_services.dm.database(), list.text, list.values));
+    m_rows->setStatement(m_services.dm.database(), list.text, list.values);
     if (m_rows->rowCount() > 0)
         m_grid->setCurrentIndex(m_rows->index(0, 0));
     if (m_sort) {
@@ -330,13 +329,12 @@ void FilteredList::runListStatement()
 void FilteredList::showTotals()
 {
     const BoundStatement totals = m_config.statement.totalsStatement(m_searched);
-    m_totals->setQuery(runStatement(m_services.dm.database(), totals.text, totals.values));
-    const QSqlRecord row = m_totals->record(0);
-    m_recordCount = row.value(kRecordCountTitle).toLongLong();
+    m_totals->setStatement(m_services.dm.database(), totals.text, totals.values);
+    m_recordCount = m_totals->value(0, kRecordCountTitle).toLongLong();
     m_status[0]->setText(m_config.recordLabel + QString::number(m_recordCount));
     for (int index = 0; index < m_config.statement.sums.size(); ++index) {
         const ListSum &sum = m_config.statement.sums[index];
-        m_status[index + 1]->setText(sum.label + sumText(row.value(sum.title), sum.format));
+        m_status[index + 1]->setText(sum.label + sumText(m_totals->value(0, sum.title), sum.format));
     }
 }
 

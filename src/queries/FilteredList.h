@@ -14,7 +14,6 @@ class QAbstractButton;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QSqlQueryModel;
 class QTableView;
 class QueryRowsModel;
 
@@ -109,7 +108,7 @@ public:
     QTableView *grid() const { return m_grid; }
     QueryRowsModel *rows() const { return m_rows; }
     // The one row of the totals statement of the last search.
-    QSqlQueryModel *totals() const { return m_totals; }
+    QueryRowsModel *totals() const { return m_totals; }
     // The row count of the last search, from the totals statement.
     qint64 recordCount() const { return m_recordCount; }
     // The conditions of the last search, for commands that work on the rows listed.
@@ -156,7 +155,7 @@ private:
     QList<QAbstractButton *> m_states;
     QTableView *m_grid;
     QueryRowsModel *m_rows;
-    QSqlQueryModel *m_totals;
+    QueryRowsModel *m_totals;
     QList<QLabel *> m_status;
     QPushButton *m_export = nullptr;
     QMenu *m_contextMenu = nullptr;

@@ -39,15 +39,18 @@ BoundStatement ListStatement::listStatement(const ListConditions &conditions,
         selected << column.expression + QStringLiteral(" as ") + quotedAlias(column.title);
     QString text = QStringLiteral("select ") + selected.join(QLatin1Char(',')) + from + where
                    + conditions.text();
+    QString ordered;
     if (sort) {
         // Numbers compare as numbers whatever the collation; only text uses pinyin.
-        text += QStringLiteral(" order by ") + quotedAlias(sort->title) + pinyinCollation(engine)
-                + (sort->direction == SortDirection::Ascending ? QStringLiteral(" ASC")
-                                                               : QStringLiteral(" DESC"));
+        ordered = QStringLiteral(" order by ") + quotedAlias(sort->title) + pinyinCollation(engine)
+                  + (sort->direction == SortDirection::Ascending ? QStringLiteral(" ASC")
+                                                                 : QStringLiteral(" DESC"));
     } else {
-        text += order;
+        ordered = order.trimmed().isEmpty() ? QString() : order.trimmed().prepend(QLatin1Char(' '));
     }
-    return {text, conditions.values()};
+    if (!key.isEmpty())
+        ordered += (ordered.isEmpty() ? QStringLiteral(" order by ") : QStringLiteral(",")) + key;
+    return {text + ordered, conditions.values()};
 }
 
 BoundStatement ListStatement::totalsStatement(const ListConditions &conditions) const

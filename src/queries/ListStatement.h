@@ -81,11 +81,14 @@ struct ListStatement {
     QString from;      // " from ... INNER JOIN ..."
     QString where;     // the base condition, " Where (...)"
     QString order;     // the default row order, " order by ..."; may be empty
+    // A unique column (the line's ID), the last key of every order, so that the order is
+    // complete and the grid's first page agrees with the rows fetched after it.
+    QString key;
     QList<ListSum> sums;
     SqlEngine engine = SqlEngine::SQLite; // for the pinyin order of a title-click sort
 
     // "select columns" + from + where + conditions + the order: the title-click sort when
-    // given (by the database, text in pinyin order), else the default order.
+    // given (by the database, text in pinyin order), else the default order; the key last.
     BoundStatement listStatement(const ListConditions &conditions,
                                  const std::optional<ListSort> &sort = std::nullopt) const;
     // "select count(*) as RecordCount, sum(...) as ..." over the same from, where and

@@ -151,6 +151,7 @@ FilteredListConfig issueList(bool loan, SqlEngine engine)
                                     "ON %1.theNum=%2.theNum")
                          .arg(lines, header);
     statement.where = baseCondition(header, lines);
+    statement.key = lines + QStringLiteral(".ID");
     statement.order = pinyinOrder({QStringLiteral("theLYPro"), QStringLiteral("AType"), QStringLiteral("AName")}, engine);
     statement.sums = {sum(QStringLiteral("theCount"), verb + QStringLiteral("数量"), verb + QStringLiteral("数量：")),
                       sum(QStringLiteral("theCount*thePrice"), QStringLiteral("金额"), QStringLiteral("金额：")),
@@ -201,6 +202,7 @@ FilteredListConfig supplierList(bool purchase)
                       << hidden(QStringLiteral("AID"), QStringLiteral("AID"));
     statement.from = supplierJoin(header, lines);
     statement.where = baseCondition(header, lines);
+    statement.key = lines + QStringLiteral(".ID");
     statement.order = QStringLiteral(" order by %1.ID Desc").arg(lines);
     statement.sums = {sum(QStringLiteral("theCount"), QStringLiteral("数量"), verb + QStringLiteral("数量：")),
                       sum(lines + QStringLiteral(".APrice*theCount"), QStringLiteral("金额"), verb + QStringLiteral("金额："))};
@@ -237,6 +239,7 @@ FilteredListConfig returnOfLoanList()
                                     "INNER JOIN SStorage ON UIn_GH_Bill.SID = SStorage.ID) "
                                     "INNER JOIN UArticle ON UIn_GH_Bill.AID = UArticle.ID");
     statement.where = baseCondition(QStringLiteral("UIn_GH"), lines);
+    statement.key = lines + QStringLiteral(".ID");
     statement.order = QStringLiteral(" order by UIn_GH_Bill.ID Desc");
     statement.sums = {sum(QStringLiteral("theCount"), QStringLiteral("归还数量"), QStringLiteral("归还数量：")),
                       sum(QStringLiteral("APrice*theCount"), QStringLiteral("金额"), QStringLiteral("归还金额："))};
@@ -274,6 +277,7 @@ FilteredListConfig writeOffList(bool damage, SqlEngine engine)
                       << hidden(QStringLiteral("AID"), QStringLiteral("AID"));
     statement.from = linesItemHeader(lines, header);
     statement.where = baseCondition(header, lines);
+    statement.key = lines + QStringLiteral(".ID");
     statement.order = pinyinOrder({QStringLiteral("thePZPro"), QStringLiteral("AType"), QStringLiteral("AName")}, engine);
     statement.sums = {sum(QStringLiteral("theCount"), QStringLiteral("数量"), verb + QStringLiteral("数量：")),
                       sum(QStringLiteral("theCount*thePrice"), QStringLiteral("金额"), QStringLiteral("金额："))};
@@ -310,6 +314,7 @@ FilteredListConfig requestList()
                       << hidden(QStringLiteral("AID"), QStringLiteral("AID"));
     statement.from = linesItemHeader(lines, QStringLiteral("USQ"));
     statement.where = baseCondition(QStringLiteral("USQ"), lines);
+    statement.key = lines + QStringLiteral(".ID");
     statement.order = QStringLiteral(" order by USQ_Bill.ID desc ");
     statement.sums = {sum(QStringLiteral("theCount"), QStringLiteral("申请数量"), QStringLiteral("申请数量：")),
                       sum(QStringLiteral("theCount*UArticle.APrice"), QStringLiteral("金额"), QStringLiteral("金额：")),
@@ -345,6 +350,7 @@ FilteredListConfig transferList()
                       << hidden(QStringLiteral("AID"), QStringLiteral("AID"));
     statement.from = linesItemHeader(lines, QStringLiteral("UDB"));
     statement.where = baseCondition(QStringLiteral("UDB"), lines);
+    statement.key = lines + QStringLiteral(".ID");
     statement.order = QStringLiteral(" order by UDB_Bill.ID DESC ");
     statement.sums = {sum(QStringLiteral("theCount"), QStringLiteral("调拨数量"), QStringLiteral("调拨数量：")),
                       sum(QStringLiteral("theCount*thePrice"), QStringLiteral("金额"), QStringLiteral("金额："))};

@@ -1,5 +1,6 @@
 #include "queries/TfrmYLB.h"
 
+#include "documents/TfrmIn_GH.h"
 #include "pictures/TfrmPic_V.h"
 #include "store/AppContext.h"
 #include "store/TfrmDM.h"
@@ -48,25 +49,17 @@ std::optional<ReturnRequest> OverviewList::returnRequest() const
     if (currentValue(QStringLiteral("归还数量")).toDouble() != 0)
         return std::nullopt;
     const bool loan = m_kind == OverviewKind::Loan;
-    ReturnRequest request;
-    request.returner = currentValue(loan ? QStringLiteral("借用人") : QStringLiteral("领用人")).toString();
-    request.code = currentValue(QStringLiteral("物品编码")).toString();
-    request.name = currentValue(QStringLiteral("物品名称")).toString();
-    request.standard = currentValue(QStringLiteral("规格型号")).toString();
-    request.unit = currentValue(QStringLiteral("单位")).toString();
-    request.price = currentValue(QStringLiteral("单价")).toDouble();
-    request.count = currentValue(QStringLiteral("未还数量")).toDouble();
-    request.articleId = currentValue(QStringLiteral("AID")).toString();
-    request.storageId = currentValue(QStringLiteral("SID")).toString();
-    request.lineTable = loan ? QStringLiteral("UOut_JC_Bill") : QStringLiteral("UOut_LY_Bill");
-    request.lineId = currentValue(QStringLiteral("ID")).toString();
-    request.caller = loan ? QStringLiteral("YLB_JC") : QStringLiteral("YLB_LY");
-    return request;
+    return ReturnRequest{currentValue(loan ? QStringLiteral("借用人") : QStringLiteral("领用人")).toString(),
+                         loan ? LoanReturn::IssueKind::Loan : LoanReturn::IssueKind::Requisition,
+                         currentValue(QStringLiteral("ID")).toString()};
 }
 
 void OverviewList::returnLine()
 {
     const std::optional<ReturnRequest> request = returnRequest();
-    if (request && m_returnOpener && m_returnOpener(this, *request))
-        search();
+    if (!request)
+        return;
+    TfrmIn_GH window(m_services, request->returner, request->kind, request->lineId, this);
+    connect(&window, &TfrmIn_GH::returnSaved, this, &OverviewList::search);
+    window.exec();
 }

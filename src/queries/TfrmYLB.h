@@ -1,26 +1,16 @@
 #pragma once
 
+#include "documents/LoanReturn.h"
 #include "queries/OverviewLists.h"
-
-#include <functional>
 
 class QMenu;
 
-// A return of one loan or requisition line, as "归还 &G" hands it to the return window:
-// the returner and the line's values for the return grid.
+// A return of one loan or requisition line, as "归还 &G" opens the return window on it.
 struct ReturnRequest {
-    QString returner;
-    QString code, name, standard, unit;
-    double price = 0;
-    double count = 0;     // what is still out: the count to return and the most allowed
-    QString articleId, storageId;
-    QString lineTable;    // "UOut_JC_Bill" or "UOut_LY_Bill"
-    QString lineId;
-    QString caller;       // "YLB_JC" or "YLB_LY"
+    QString returner; // the row's borrower or requisitioner
+    LoanReturn::IssueKind kind;
+    QString lineId;   // of the issue line
 };
-
-// Opens the return window modally for a request; true when the return was saved.
-using ReturnOpener = std::function<bool(QWidget *parent, const ReturnRequest &request)>;
 
 // An overview list window: the filtered list of its kind with the pop-up menu
 // "查看图片 &P" and, in the loan and requisition lists, "归还 &G".
@@ -31,20 +21,19 @@ public:
 
     OverviewKind kind() const { return m_kind; }
     QMenu *contextMenu() const { return m_menu; }
-    // How "归还 &G" opens the return window; without one the command does nothing.
-    void setReturnOpener(ReturnOpener opener) { m_returnOpener = std::move(opener); }
 
     // The return of the current row, when it is a line of which nothing has come back.
     std::optional<ReturnRequest> returnRequest() const;
 
 public Q_SLOTS:
     void showPicture(); // "查看图片 &P"
-    void returnLine();  // "归还 &G": after a saved return the list searches again
+    // "归还 &G": opens the return window modally on the current line when nothing of it
+    // has come back yet; after the return is saved the list searches again.
+    void returnLine();
 
 private:
     OverviewKind m_kind;
     QMenu *m_menu;
-    ReturnOpener m_returnOpener;
 };
 
 // The nine lists by the names the menu opens them under.

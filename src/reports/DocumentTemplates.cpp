@@ -127,3 +127,100 @@ ReportTemplate frxR_CG()
                          QStringLiteral("经办人签字：_____________________")};
     return documentTemplate(layout);
 }
+
+namespace {
+
+// A row of header fields at `top`, the last (the number) right-aligned: four fields
+// share the width 50, 45, 45 and 50 mm; three fields 60, 65 and 65 mm.
+QList<TextBox> headerRow(double top, const QStringList &fields)
+{
+    const QList<double> widths = fields.size() == 4 ? QList<double>{50, 45, 45, 50}
+                                                     : QList<double>{60, 65, 65};
+    QList<TextBox> row;
+    double left = 0;
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const bool last = i + 1 == fields.size();
+        row << textBox(left, top, widths.value(i), fields[i], last ? Qt::AlignRight : Qt::AlignLeft);
+        left += widths.value(i);
+    }
+    return row;
+}
+
+// The data sets of a kind and the file its report is saved under.
+DocumentLayout layoutOf(const char *name, const char *fileName, const char *headerSet)
+{
+    DocumentLayout layout;
+    layout.name = QLatin1String(name);
+    layout.fileName = QLatin1String(fileName);
+    layout.headerSet = QLatin1String(headerSet);
+    layout.lineSet = layout.headerSet + QStringLiteral("_Bill");
+    return layout;
+}
+
+} // namespace
+
+ReportTemplate frxR_GH()
+{
+    DocumentLayout layout = layoutOf("frxR_GH", "Print/gh.rf3", "frxDB_GH");
+    layout.headerFields = headerRow(10, {QStringLiteral("归还日期：[frxDB_GH.myDate]"),
+                                         QStringLiteral("归还人：[frxDB_GH.theGHPro]"),
+                                         QStringLiteral("经办人：[frxDB_GH.theBGPro]"),
+                                         QStringLiteral("编号：[frxDB_GH.theNum]")});
+    // "序号" to "单位" as on the priced kinds; then quantity, storage and remark.
+    layout.columns = pricedColumns(layout.lineSet, {}, {}).mid(0, 5);
+    layout.columns << DocumentColumn{QStringLiteral("数量"), 115, 130, QStringLiteral("[frxDB_GH_Bill.theCount]"),
+                                     Qt::AlignRight, QStringLiteral("%g"),
+                                     QStringLiteral("[SUM(frxDB_GH_Bill.theCount)]")}
+                   << DocumentColumn{QStringLiteral("入库仓库"), 130, 155, QStringLiteral("[frxDB_GH_Bill.SName]"),
+                                     Qt::AlignLeft, {}, {}}
+                   << DocumentColumn{QStringLiteral("备注"), 155, 190, QStringLiteral("[frxDB_GH_Bill.Remark]"),
+                                     Qt::AlignLeft, {}, {}};
+    layout.signatures = {QStringLiteral("归还人签字：_____________________"),
+                         QStringLiteral("经办人签字：_____________________")};
+    return documentTemplate(layout);
+}
+
+ReportTemplate frxR_DB()
+{
+    DocumentLayout layout = layoutOf("frxR_DB", "Print/db.rf3", "frxDB_DB");
+    layout.headerHeight = 25;
+    layout.headerFields = {textBox(0, 10, 95, QStringLiteral("调拨日期：[frxDB_DB.myDate]"))};
+    layout.headerFields << headerRow(15, {QStringLiteral("调拨仓库：[frxDB_DB.DBName]"),
+                                          QStringLiteral("入库仓库：[frxDB_DB.RKName]"),
+                                          QStringLiteral("经办人：[frxDB_DB.theBGPro]"),
+                                          QStringLiteral("编号：[frxDB_DB.theNum]")});
+    layout.columns = pricedColumns(layout.lineSet, QStringLiteral("thePrice"),
+                                   QStringLiteral("frxDB_DB_Bill.thePrice*frxDB_DB_Bill.theCount"));
+    layout.signatures = {QStringLiteral("经办人签字：_____________________")};
+    return documentTemplate(layout);
+}
+
+ReportTemplate frxR_SQ()
+{
+    DocumentLayout layout = layoutOf("frxR_SQ", "Print/sq.rf3", "frxDB_SQ");
+    layout.headerFields = headerRow(10, {QStringLiteral("申请日期：[frxDB_SQ.myDate]"),
+                                         QStringLiteral("申请人：[frxDB_SQ.theSQPro]"),
+                                         QStringLiteral("经办人：[frxDB_SQ.theBGPro]"),
+                                         QStringLiteral("编号：[frxDB_SQ.theNum]")});
+    layout.columns = pricedColumns(layout.lineSet, QStringLiteral("APrice"),
+                                   QStringLiteral("frxDB_SQ_Bill.APrice*frxDB_SQ_Bill.theCount"));
+    layout.signatures = {QStringLiteral("申请人签字：_____________________"),
+                         QStringLiteral("审批人签字：_____________________"),
+                         QStringLiteral("经办人签字：_____________________")};
+    return documentTemplate(layout);
+}
+
+ReportTemplate frxR_BY()
+{
+    DocumentLayout layout = layoutOf("frxR_BY", "Print/by.rf3", "frxDB_In_BY");
+    layout.headerHeight = 25;
+    layout.headerFields = {textBox(0, 10, 95, QStringLiteral("报溢日期：[frxDB_In_BY.myDate]"))};
+    layout.headerFields << headerRow(15, {QStringLiteral("入库仓库：[frxDB_In_BY.SName]"),
+                                          QStringLiteral("审批人：[frxDB_In_BY.thePZPro]"),
+                                          QStringLiteral("经办人：[frxDB_In_BY.theBGPro]"),
+                                          QStringLiteral("编号：[frxDB_In_BY.theNum]")});
+    layout.columns = pricedColumns(layout.lineSet, QStringLiteral("APrice"), QStringLiteral("frxDB_In_BY_Bill.theSum"));
+    layout.signatures = {QStringLiteral("审批人签字：_____________________"),
+                         QStringLiteral("经办人签字：_____________________")};
+    return documentTemplate(layout);
+}

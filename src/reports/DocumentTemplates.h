@@ -49,3 +49,13 @@ QList<DocumentColumn> pricedColumns(const QString &lineSet, const QString &price
 
 // The purchase-in document.
 ReportTemplate frxR_CG();
+
+// The return of loans and requisitions: quantities and the storage each line went back
+// to, without prices.
+ReportTemplate frxR_GH();
+// The transfer between two storages.
+ReportTemplate frxR_DB();
+// The request.
+ReportTemplate frxR_SQ();
+// The surplus found in a storage.
+ReportTemplate frxR_BY();

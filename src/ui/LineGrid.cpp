@@ -38,6 +38,8 @@ protected:
         if (editor && event->type() == QEvent::KeyPress) {
             auto *key = static_cast<QKeyEvent *>(event);
             if (isEnter(key->key())) {
+                if (!m_grid->takesEnter(m_column))
+                    return true;
                 Q_EMIT commitData(editor);
                 Q_EMIT closeEditor(editor, QAbstractItemDelegate::NoHint);
                 m_grid->pressEnter();
@@ -98,24 +100,52 @@ void LineGrid::moveToNextLine()
     setCurrent(qMin(currentLine() + 1, int(LineGridModel::kLines)), m_layout.codeColumn);
 }
 
+CellKeys LineGrid::keysOf(int column) const
+{
+    if (column == m_layout.codeColumn && m_layout.itemLockedCode && m_layout.itemIdColumn >= 0
+        && !m_lines->cell(currentLine(), m_layout.itemIdColumn).isEmpty())
+        return CellKeys::BackspaceEnter;
+    return m_layout.keys.value(column, CellKeys::Any);
+}
+
 bool LineGrid::accepts(int column, const QString &text) const
 {
+    const CellKeys keys = keysOf(column);
+    if (keys == CellKeys::None)
+        return false;
     if (text.isEmpty() || !text.at(0).isPrint())
         return true; // Backspace, arrows and other keys that type nothing
-    if (column == m_layout.amountColumn)
-        return false;
-    if (column == m_layout.priceColumn || column == m_layout.quantityColumn)
-        return text.at(0).isDigit() || text == QStringLiteral(".");
-    return true;
+    switch (keys) {
+    case CellKeys::Any: return true;
+    case CellKeys::Number: return text.at(0).isDigit() || text == QStringLiteral(".");
+    case CellKeys::Digits: return text.at(0).isDigit();
+    case CellKeys::BackspaceEnter:
+    case CellKeys::None: break;
+    }
+    return false;
+}
+
+bool LineGrid::takesEnter(int column) const
+{
+    return keysOf(column) != CellKeys::None;
+}
+
+int LineGrid::nextFreeLine(int line) const
+{
+    for (; line >= 1 && line <= LineGridModel::kLines; ++line) {
+        if (!m_layout.counts(*m_lines, line))
+            return line;
+    }
+    return 0;
 }
 
 void LineGrid::recomputeLine(int line)
 {
     LineGridModel &cells = *m_lines;
-    if (cells.cell(line, m_layout.priceColumn).isEmpty())
-        cells.setCell(line, m_layout.priceColumn, QStringLiteral("0"));
-    if (cells.cell(line, m_layout.quantityColumn).isEmpty())
-        cells.setCell(line, m_layout.quantityColumn, QStringLiteral("0"));
+    for (int column : m_layout.zeroWhenEmpty) {
+        if (cells.cell(line, column).isEmpty())
+            cells.setCell(line, column, QStringLiteral("0"));
+    }
     const double price = parseNumber(cells.cell(line, m_layout.priceColumn)).value_or(0);
     const double quantity = parseNumber(cells.cell(line, m_layout.quantityColumn)).value_or(0);
     cells.setCell(line, m_layout.amountColumn, numberText(price * quantity));
@@ -130,7 +160,7 @@ void LineGrid::pressEnter()
     // The lookup may have filled the line and moved on; look at the line it left us on.
     const int line = currentLine();
     const qsizetype step = m_layout.enterOrder.indexOf(column);
-    if (step < 0 || m_lines->cell(line, m_layout.codeColumn).isEmpty())
+    if (step < 0 || !m_layout.counts(*m_lines, line))
         return;
     if (step + 1 < m_layout.enterOrder.size())
         setCurrent(line, m_layout.enterOrder.at(step + 1));
@@ -141,7 +171,8 @@ void LineGrid::pressEnter()
 void LineGrid::keyPressEvent(QKeyEvent *event)
 {
     if (isEnter(event->key()) && state() != QAbstractItemView::EditingState) {
-        pressEnter();
+        if (takesEnter(currentColumn()))
+            pressEnter();
         return;
     }
     if (!accepts(currentColumn(), event->text()))

@@ -213,4 +213,106 @@ TEST_F(PurchaseInPrint, DatabaseFailureIsShownInsteadOfThePreview)
     EXPECT_EQ(db.dialogs.messages[0].kind, ScriptedDialogs::Kind::Error);
 }
 
+// One document of each of the return, transfer, request and surplus kinds, with two
+// live lines and a deleted one; each print shows its title, header fields, live lines
+// in order, totals and signature lines.
+struct OtherKindsPrint : ::testing::Test {
+    TestDatabase db;
+    QTemporaryDir output;
+
+    OtherKindsPrint()
+    {
+        db.dm.myESQL("INSERT INTO SStorage (SName) VALUES ('备品仓库')");
+        db.dm.myESQL("INSERT INTO UArticle (theNum, AType, AName, AStandard, AUnit, APrice) VALUES "
+                     "('WP0001', '办公', '晨光中性笔', '0.5mm黑色', '支', 9), ('WP0002', '工具', '得力订书机', '12号', '台', 9), "
+                     "('WP0003', '工具', '作废订书钉', '24/6', '盒', 9)");
+    }
+
+    QStringList printed(const PrintedKind &kind, const QString &name)
+    {
+        QString folder = qEnvironmentVariable("ARTICLE_SCREENSHOT_DIR");
+        if (folder.isEmpty() || !QDir().mkpath(folder))
+            folder = output.path();
+        const QString fileName = QString("%1/%2.pdf").arg(folder, name);
+        {
+            QPdfWriter writer(fileName);
+            renderDocument(db.dm, kind, kNumber, writer, kPrintTime);
+        }
+        return pdfPages(fileName);
+    }
+
+    static void expectLines(const QString &page, const QStringList &expected)
+    {
+        for (const QString &line : expected)
+            EXPECT_EQ(lineWith(page, line.section(' ', 2, 2)), line) << page.toStdString();
+        EXPECT_FALSE(page.contains("作废订书钉"));
+        EXPECT_LT(page.indexOf("晨光中性笔"), page.indexOf("得力订书机"));
+    }
+};
+
+TEST_F(OtherKindsPrint, ReturnPrintsQuantitiesAndTheStorageOfEachLine)
+{
+    db.dm.myESQL("INSERT INTO UIn_GH (theNum, theGHPro, theBGPro, myDate, Remark, theDel) VALUES "
+                 "(?, '张三', '李四', '2026-03-14', '按时归还', 0)", {kNumber});
+    db.dm.myESQL("INSERT INTO UIn_GH_Bill (theNum, AID, SID, theCount, Remark, myID, theDel) VALUES "
+                 "(?, 1, 2, 2.5, '完好', 1, 0), (?, 3, 1, 7, '', 2, 1), (?, 2, 1, 1, '', 3, 0)",
+                 {kNumber, kNumber, kNumber});
+    const QStringList pages = printed(returnPrint(), "return_print");
+    ASSERT_EQ(pages.size(), 1);
+    const QString &page = pages[0];
+    for (const char *expected : {"晴川朔禾信息科技有限公司物品归还入库单", "归还日期：2026-03-14", "归还人：张三",
+                                 "经办人：李四", "编号：2603150001", "备注：按时归还", "打印时间：2026-03-15 10:30:05",
+                                 "归还人签字：___", "经办人签字：___"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(expected))) << expected;
+    EXPECT_EQ(lineWith(page, "物品编码"), "序号 物品编码 物品名称 规格型号 单位 数量 入库仓库 备注");
+    expectLines(page, {"1 WP0001 晨光中性笔 0.5mm黑色 支 2.5 备品仓库 完好", "3 WP0002 得力订书机 12号 台 1 物品仓库"});
+    EXPECT_EQ(lineWith(page, "合计"), "合计 3.5");
+}
+
+TEST_F(OtherKindsPrint, TransferPrintsBothStoragesAndTheLinePrices)
+{
+    db.dm.myESQL("INSERT INTO UDB (theNum, theBGPro, myDate, DBName, RKName, Remark, theDel) VALUES "
+                 "(?, '李四', '2026-03-14', '物品仓库', '备品仓库', '搬库', 0)", {kNumber});
+    db.dm.myESQL("INSERT INTO UDB_Bill (theNum, AID, theCount, thePrice, Remark, myID, DBID, RKID, theDel) VALUES "
+                 "(?, 1, 2, 1234.5, '整盒', 1, 1, 2, 0), (?, 3, 7, 1, '', 2, 1, 2, 1), (?, 2, 3, 8, '', 3, 1, 2, 0)",
+                 {kNumber, kNumber, kNumber});
+    const QString page = printed(transferPrint(), "transfer_print").value(0);
+    for (const char *expected : {"晴川朔禾信息科技有限公司物品调拨单", "调拨日期：2026-03-14", "调拨仓库：物品仓库",
+                                 "入库仓库：备品仓库", "经办人：李四", "编号：2603150001", "备注：搬库", "经办人签字：___"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(expected))) << expected;
+    expectLines(page, {"1 WP0001 晨光中性笔 0.5mm黑色 支 1,234.50 2 2,469.00 整盒", "3 WP0002 得力订书机 12号 台 8.00 3 24.00"});
+    EXPECT_EQ(lineWith(page, "合计"), "合计 5 2,493.00");
+}
+
+TEST_F(OtherKindsPrint, RequestPrintsTheApplicantAndThreeSignatures)
+{
+    db.dm.myESQL("INSERT INTO USQ (theNum, theSQPro, theBGPro, myDate, Remark, DName, theDel) VALUES "
+                 "(?, '王五', '李四', '2026-03-14', '开工', '工程部', 0)", {kNumber});
+    db.dm.myESQL("INSERT INTO USQ_Bill (theNum, AID, APrice, theCount, Remark, myID, theDel) VALUES "
+                 "(?, 1, 2, 10, '', 1, 0), (?, 3, 1, 7, '', 2, 1), (?, 2, 0, 1, '无价', 3, 0)",
+                 {kNumber, kNumber, kNumber});
+    const QString page = printed(requestPrint(), "request_print").value(0);
+    for (const char *expected : {"晴川朔禾信息科技有限公司物品申请单", "申请日期：2026-03-14", "申请人：王五",
+                                 "经办人：李四", "编号：2603150001", "申请人签字：___", "审批人签字：___", "经办人签字：___"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(expected))) << expected;
+    expectLines(page, {"1 WP0001 晨光中性笔 0.5mm黑色 支 2.00 10 20.00", "3 WP0002 得力订书机 12号 台 0.00 1 0.00 无价"});
+    EXPECT_EQ(lineWith(page, "合计"), "合计 11 20.00");
+}
+
+TEST_F(OtherKindsPrint, SurplusPrintsTheStorageAndTheLinePrices)
+{
+    db.dm.myESQL("INSERT INTO UIn_BY (theNum, thePZPro, theBGPro, myDate, Remark, SName, theDel) VALUES "
+                 "(?, '张三', '李四', '2026-03-14', '盘点', '备品仓库', 0)", {kNumber});
+    db.dm.myESQL("INSERT INTO UIn_BY_Bill (theNum, AID, SID, theCount, thePrice, Remark, myID, theDel) VALUES "
+                 "(?, 1, 2, 4, 1.25, '盘盈', 1, 0), (?, 3, 2, 7, 1, '', 2, 1), (?, 2, 2, 1, 30, '', 3, 0)",
+                 {kNumber, kNumber, kNumber});
+    const QString page = printed(surplusPrint(), "surplus_print").value(0);
+    for (const char *expected : {"晴川朔禾信息科技有限公司物品报溢入库单", "报溢日期：2026-03-14", "入库仓库：备品仓库",
+                                 "审批人：张三", "经办人：李四", "编号：2603150001", "备注：盘点", "审批人签字：___",
+                                 "经办人签字：___"})
+        EXPECT_TRUE(page.contains(QString::fromUtf8(expected))) << expected;
+    expectLines(page, {"1 WP0001 晨光中性笔 0.5mm黑色 支 1.25 4 5.00 盘盈", "3 WP0002 得力订书机 12号 台 30.00 1 30.00"});
+    EXPECT_EQ(lineWith(page, "合计"), "合计 5 35.00");
+}
+
 } // namespace

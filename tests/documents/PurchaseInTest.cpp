@@ -444,13 +444,13 @@ TEST_F(PurchaseWindow, ImportFillsLinesByTitleAndStopsAtLine99)
 
     TfrmIN_CG window(db.services);
     db.dialogs.fileNames = {file};
-    window.Button1Click();
+    window.importLines();
     EXPECT_EQ(line(*window.grid(), 1), QStringList({"X1", "导入品", "", "", "1.5", "1", "", "", "", ""}));
     EXPECT_EQ(window.grid()->lines()->cell(99, Code), "X99");
     EXPECT_EQ(db.dialogs.lastText(), "单据最多 99 行，Excel 中有 6 行物品未能导入！");
 
     db.dialogs.fileNames = {folder.filePath("missing.xlsx")};
-    window.Button1Click();
+    window.importLines();
     EXPECT_EQ(window.grid()->lines()->cell(1, Code), "X1"); // an unreadable file changes nothing
 }
 

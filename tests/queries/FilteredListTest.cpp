@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QSet>
 #include <QTest>
 
 #include <algorithm>
@@ -32,6 +33,7 @@ FilteredListConfig itemList()
     config.statement.from = " from UArticle";
     config.statement.where = " Where (ID>0)";
     config.statement.order = " order by ID";
+    config.statement.key = "ID";
     config.statement.sums = {{"YJMin", "数量", "数量："}, {"APrice*YJMin", "金额", "金额：", SumFormat::Money}};
     config.filters = {{"物品名称", FilterKind::Text, {"AName", "thePY"}},
                       {"物品分类", FilterKind::Lookup, {"AType"},
@@ -148,6 +150,24 @@ TEST_F(FilteredListTest, ThePopUpMenuIsTheWindowsAndAttachedByTheFirstSearch)
     list.search();
     EXPECT_EQ(list.grid()->contextMenuPolicy(), Qt::CustomContextMenu);
     EXPECT_EQ(list.currentValue("物品编码").toString(), "001");
+}
+
+TEST_F(FilteredListTest, RowsPastTheFirstPageFollowItInTheSameOrder)
+{
+    db.dm.myESQL("with recursive n(i) as (select 0 union all select i+1 from n where i<599) "
+                 "insert into UArticle (theNum, AName, APrice, YJMin) select i, '同名', i % 7, 1 from n");
+    FilteredList list(db.services, itemList());
+    list.search();
+    list.titleClick(list.rows()->column("物品名称")); // 600 ties: the key orders them
+    EXPECT_EQ(list.rows()->rowCount(), QueryRowsModel::kPageRows);
+    while (list.rows()->canFetchMore())
+        list.rows()->fetchMore();
+    QSet<int> ids;
+    for (int row = 0; row < list.rows()->rowCount(); ++row)
+        ids.insert(list.rows()->value(row, "ID").toInt());
+    EXPECT_EQ(list.rows()->rowCount(), 604);
+    EXPECT_EQ(ids.size(), 604);
+    EXPECT_EQ(list.recordCount(), 604);
 }
 
 TEST(PinyinOrder, ChineseNamesSortByPinyinThenCodePoint)
