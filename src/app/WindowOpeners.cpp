@@ -11,6 +11,7 @@
 #include "master/TfrmM_Q.h"
 #include "master/TfrmP_Q.h"
 #include "queries/TfrmYLB.h"
+#include "stock/TfrmWare_Q.h"
 #include "ui/MaintenanceWindow.h"
 
 namespace {
@@ -93,6 +94,15 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
     mainWindow.setWindowOpener(QStringLiteral("N11"), [&mainWindow, services] {
         TfrmIN_CG window(services, QString(), &mainWindow);
         window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("W1"), [&mainWindow, services] {
+        mainWindow.openChild(ChildKind::StockList, new TfrmWare_Q(services));
+    });
+    // The start-up warnings open a stock list of their own each, on their button.
+    mainWindow.setStockListOpener([services](const QString &state) {
+        auto *stock = new TfrmWare_Q(services);
+        stock->chooseState(state);
+        return stock;
     });
     mainWindow.setWindowOpener(QStringLiteral("O2"), [&mainWindow, services] {
         TfrmIn_GH window(services, &mainWindow);

@@ -33,7 +33,8 @@ ListStatement statement()
             .from = QStringLiteral(" from (UWare INNER JOIN SStorage ON UWare.SID = SStorage.ID)"
                                    " INNER JOIN UArticle ON UWare.AID = UArticle.ID"),
             .where = QStringLiteral(" Where (UWare.ID > 0)"),
-            .order = QStringLiteral(" order by UWare.ID"),
+            .order = QString(),
+            .key = QStringLiteral("UWare.ID"),
             .sums = {{QStringLiteral("WCount"), QStringLiteral("库存数量"), QStringLiteral("库存数量："),
                       SumFormat::Number},
                      {QStringLiteral("WCount*APrice"), QStringLiteral("库存金额"),
@@ -65,8 +66,8 @@ FilteredListConfig config()
                    {QStringLiteral("零库存"), QStringLiteral("(WCount = 0)")},
                    {QStringLiteral("负库存"), QStringLiteral("(WCount < 0)")},
                    {QStringLiteral("全部"), QString()},
-                   {kBelowMinimum, QStringLiteral("(WCount < YJMin) AND (theYJ = '是')")},
-                   {kAboveMaximum, QStringLiteral("(WCount > YJMax) AND (theYJ = '是')")}},
+                   {QStringLiteral("低于最低库存"), QStringLiteral("(WCount < YJMin) AND (theYJ = '是')")},
+                   {QStringLiteral("高于最高库存"), QStringLiteral("(WCount > YJMax) AND (theYJ = '是')")}},
         .recordLabel = QStringLiteral("记录数："),
         .exportWindow = QStringLiteral("TfrmWare_Q"),
     };
@@ -98,19 +99,6 @@ StockListSearch lastSearch(const FilteredList &stockList)
     const ListConditions &conditions = stockList.searchedConditions();
     return {stockList.config().statement.listStatement(conditions, stockList.sort()),
             itemsStatement(conditions), stockList.recordCount()};
-}
-
-bool listsAnyRow(TfrmDM &dm, const QString &state, const QStringList &userStorages)
-{
-    const FilteredListConfig stock = config();
-    int chosen = -1;
-    for (int index = 0; index < stock.states.size(); ++index) {
-        if (stock.states[index].caption == state)
-            chosen = index;
-    }
-    const BoundStatement any = stock.statement.anyRowStatement(
-        searchConditions(stock, userStorages, {}, chosen));
-    return dm.select(any.text, any.values).next();
 }
 
 } // namespace StockQuery

@@ -63,10 +63,6 @@ TEST_F(StockQueries, EachBalanceIsListedUnderTheRightRadioButtons)
         }
         EXPECT_EQ(codes(ticked(), button), expected) << "radio button " << button.toStdString();
     }
-    EXPECT_TRUE(StockQuery::listsAnyRow(db.dm, StockQuery::kBelowMinimum, {}));
-    EXPECT_FALSE(StockQuery::listsAnyRow(db.dm, StockQuery::kBelowMinimum, {"二号库"}));
-    db.dm.myESQL("update UArticle set theYJ='否' where theNum in ('above', 'fraction-above')");
-    EXPECT_FALSE(StockQuery::listsAnyRow(db.dm, StockQuery::kAboveMaximum, {}));
 }
 
 TEST_F(StockQueries, FiltersAreBoundAndKeepTheirWildcards)
