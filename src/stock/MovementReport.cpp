@@ -22,21 +22,21 @@ const std::array<MovementKind, kMovementKindCount> &movementKinds()
 
 namespace {
 
-// SELECT item, storage, SUM(theCount) over the live lines of one kind, grouped.
+// SELECT item, storage, SUM(theCount) over the live lines of one kind, grouped. The
+// lines are picked by the numbers of the live documents (dated in the period), a set the
+// engine builds once; that reads the line table straight through, which is several
+// times faster than joining every line to its header.
 QString groupedStatement(const MovementKind &kind, bool inPeriod, const BoundStatement &stockItems)
 {
-    const QString storage = kind.storageColumn.isEmpty()
-                                ? QStringLiteral("0")
-                                : kind.lines + QLatin1Char('.') + kind.storageColumn;
-    QString sql = QStringLiteral("SELECT %2.AID, %3, SUM(%2.theCount) "
-                                 "FROM %1 INNER JOIN %2 ON %1.theNum = %2.theNum "
-                                 "WHERE (%1.theDel = 0) AND (%2.theDel = 0) ")
-                      .arg(kind.header, kind.lines, storage);
+    QString liveDocuments = QStringLiteral("SELECT theNum FROM %1 WHERE (theDel = 0)").arg(kind.header);
     if (inPeriod)
-        sql += QStringLiteral("AND (%1.myDate>=?) AND (%1.myDate<=?) ").arg(kind.header);
-    sql += QStringLiteral("AND (%1.AID IN (%2)) ").arg(kind.lines, stockItems.text);
-    // Requests are not grouped by storage ("GROUP BY …, 0" would name a column).
-    sql += QStringLiteral("GROUP BY %1.AID").arg(kind.lines);
+        liveDocuments += QStringLiteral(" AND (myDate>=?) AND (myDate<=?)");
+    const QString storage = kind.storageColumn.isEmpty() ? QStringLiteral("0") : kind.storageColumn;
+    QString sql = QStringLiteral("SELECT AID, %2, SUM(theCount) FROM %1 "
+                                 "WHERE (theDel = 0) AND (theNum IN (%3)) AND (AID IN (%4)) "
+                                 "GROUP BY AID")
+                      .arg(kind.lines, storage, liveDocuments, stockItems.text);
+    // Requests are not grouped by storage ("GROUP BY AID, 0" would name a column).
     return kind.storageColumn.isEmpty() ? sql : sql + QStringLiteral(", ") + storage;
 }
 
