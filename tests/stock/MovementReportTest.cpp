@@ -1,6 +1,6 @@
 // The movement report: the grouped statements give the figures of the per-row
 // definition, on hand-made cases and on random documents.
-#include "StockFixture.h"
+#include "BalanceFixture.h"
 #include "stock/MovementReport.h"
 #include "store/Numbers.h"
 #include "store/Transaction.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-struct MovementReports : ::testing::Test, StockFixture {
+struct MovementReports : ::testing::Test, BalanceFixture {
     int documents = 0;
 
     // One live or deleted document of a kind with one line; `storage` is the line's

@@ -1,7 +1,7 @@
 // The stock movement record (ledger of one item in one storage), the item movement
 // record with its sectioned export, and the movement report dialog.
 #include "OpenpyxlSheet.h"
-#include "StockFixture.h"
+#include "BalanceFixture.h"
 #include "stock/StockQuery.h"
 #include "stock/TfrmLDJL.h"
 #include "stock/TfrmWList.h"
@@ -26,7 +26,7 @@ QStringList column(const DataGrid *grid, const QString &title)
     return values;
 }
 
-struct MovementWindows : ::testing::Test, StockFixture {
+struct MovementWindows : ::testing::Test, BalanceFixture {
     int first = storage("甲库");
     int second = storage("乙库");
     int stapler = item("0012", "订书机", 12.5);

@@ -1,12 +1,12 @@
 // Deleting balance rows: only rows without stock go.
-#include "StockFixture.h"
+#include "BalanceFixture.h"
 #include "stock/StockBalance.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct BalanceRows : ::testing::Test, StockFixture {
+struct BalanceRows : ::testing::Test, BalanceFixture {
     int rows() { return db.dm.myRetCount("select ID from UWare"); }
 };
 

@@ -1,7 +1,7 @@
 // The stock list window: searches with totals and export, the pop-up commands with
 // their rights, the correction, deletes, and two lists that each act on their own rows.
 #include "OpenpyxlSheet.h"
-#include "StockFixture.h"
+#include "BalanceFixture.h"
 #include "documents/LineDialogs.h"
 #include "documents/PurchaseIn.h"
 #include "pictures/PictureListModel.h"
@@ -35,7 +35,7 @@ void whenModalOpens(std::function<void(QWidget *)> answer)
     QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
 }
 
-struct StockListWindow : ::testing::Test, StockFixture {
+struct StockListWindow : ::testing::Test, BalanceFixture {
     int first = storage("甲库");
     int second = storage("乙库");
     int stapler = item("0012", "订书机", 12.5, "是", 5, 20);

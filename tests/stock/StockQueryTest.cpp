@@ -1,12 +1,12 @@
 // The statements of the stock list: radio buttons, filters, storages, totals, warnings.
-#include "StockFixture.h"
+#include "BalanceFixture.h"
 
 #include <gtest/gtest.h>
 #include <set>
 
 namespace {
 
-struct StockQueries : ::testing::Test, StockFixture {
+struct StockQueries : ::testing::Test, BalanceFixture {
     // The item codes of the rows a search lists.
     std::multiset<QString> codes(const QList<FilterValue> &filters, const QString &state = {},
                                  const QStringList &storages = {})

@@ -1,6 +1,6 @@
 // How the main window opens the stock list: the menu item and tool-bar button, and the
 // start-up warnings, which open one stock list each on their button.
-#include "StockFixture.h"
+#include "BalanceFixture.h"
 #include "app/StartupAlerts.h"
 #include "app/TfrmMain.h"
 #include "app/WindowOpeners.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-struct StockStartup : ::testing::Test, StockFixture {
+struct StockStartup : ::testing::Test, BalanceFixture {
     QList<TfrmWare_Q *> stockLists(TfrmMain &window)
     {
         QList<TfrmWare_Q *> lists;

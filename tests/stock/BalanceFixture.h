@@ -6,7 +6,7 @@
 #include <QVariant>
 
 // A database with storages and items, and helpers that book stock as the documents do.
-struct StockFixture {
+struct BalanceFixture {
     TestDatabase db;
 
     int storage(const QString &name)
