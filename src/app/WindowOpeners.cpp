@@ -23,6 +23,7 @@
 #include "queries/TfrmYLB.h"
 #include "stock/PeriodReportWindow.h"
 #include "stock/StatisticsWindow.h"
+#include "stock/TfrmWare_Q.h"
 #include "ui/MaintenanceWindow.h"
 
 #include <QAction>
@@ -179,6 +180,15 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
     mainWindow.setWindowOpener(QStringLiteral("N41"), [&mainWindow, services] {
         TfrmOut_BS window(services, &mainWindow);
         window.exec();
+    });
+    mainWindow.setWindowOpener(QStringLiteral("W1"), [&mainWindow, services] {
+        mainWindow.openChild(ChildKind::StockList, new TfrmWare_Q(services));
+    });
+    // The start-up warnings open a stock list of their own each, on their button.
+    mainWindow.setStockListOpener([services](const QString &state) {
+        auto *stock = new TfrmWare_Q(services);
+        stock->chooseState(state);
+        return stock;
     });
     mainWindow.setWindowOpener(QStringLiteral("O2"), [&mainWindow, services] {
         TfrmIn_GH window(services, &mainWindow);

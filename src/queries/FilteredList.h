@@ -111,6 +111,8 @@ public:
     QueryRowsModel *totals() const { return m_totals; }
     // The row count of the last search, from the totals statement.
     qint64 recordCount() const { return m_recordCount; }
+    // The conditions of the last search, for commands that work on the rows listed.
+    const ListConditions &searchedConditions() const { return m_searched; }
     QStringList statusTexts() const;
 
     // The filters' values as the controls hold them.

@@ -133,18 +133,17 @@ QString createIndex(const QString &table, const QString &columns, bool unique = 
         .arg(unique ? QStringLiteral("UNIQUE ") : QString(), name, table, columns);
 }
 
-// Indexes for the lookups the windows make: documents by number, lines by item and
+// Indexes for the lookups the windows make: documents by number and date, lines by item and
 // storage, the balance by (item, storage), codes and names searched by the pickers.
 QStringList indexStatements()
 {
     QStringList statements;
     for (const DocumentTables &kind : documentTables()) {
         statements << createIndex(QLatin1String(kind.header), QStringLiteral("theNum"));
+        // Queries, lists, statistics and period reports select documents by date.
         statements << createIndex(QLatin1String(kind.header), QStringLiteral("myDate"));
         statements << createIndex(QLatin1String(kind.lines), QStringLiteral("theNum"));
         statements << createIndex(QLatin1String(kind.lines), QStringLiteral("AID"));
-        // Statistics and period reports select documents by date.
-        statements << createIndex(QLatin1String(kind.header), QStringLiteral("myDate"));
     }
     statements << createIndex(QStringLiteral("UWare"), QStringLiteral("AID,SID"), true)
                << createIndex(QStringLiteral("UWare"), QStringLiteral("SID"))

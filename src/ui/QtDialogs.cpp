@@ -23,7 +23,8 @@ void QtDialogs::error(QWidget *parent, const QString &text, const QString &capti
 
 bool QtDialogs::question(QWidget *parent, const QString &text, const QString &caption)
 {
-    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No)
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No)
         == QMessageBox::Yes;
 }
 

@@ -72,7 +72,8 @@ TEST_P(MemberExport, WritesTitledSheetOfTheMember)
     const QString path = exporter.exportList(member, *rows);
     ASSERT_FALSE(path.isEmpty()) << dialogs.lastText().toStdString();
     EXPECT_EQ(openedFile(), path);
-    EXPECT_TRUE(QFileInfo(path).fileName().startsWith(kOrgName + member.titleText + "_"));
+    // The file name drops the blanks around the title ("物品流动报表 ").
+    EXPECT_TRUE(QFileInfo(path).fileName().startsWith((kOrgName + member.titleText).trimmed() + "_"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 
     const ExportedSheet sheet(path);
@@ -107,7 +108,18 @@ TEST_P(MemberExport, WritesTitledSheetOfTheMember)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(SheetExport, MemberExport, ::testing::ValuesIn(sheetMembers()),
+// The members of the titled layout; the plain layout has tests of its own.
+QList<SheetMember> titledMembers()
+{
+    QList<SheetMember> titled;
+    for (const SheetMember &member : sheetMembers()) {
+        if (member.layout == SheetLayout::Titled)
+            titled << member;
+    }
+    return titled;
+}
+
+INSTANTIATE_TEST_SUITE_P(SheetExport, MemberExport, ::testing::ValuesIn(titledMembers()),
                          [](const auto &info) { return info.param.window.toStdString(); });
 
 TEST(SheetExport, MemberTableIsConsistent)
