@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <functional>
 #include <vector>
 
@@ -47,4 +48,13 @@ struct MaintenanceMember {
     // Runs inside the save of a new row, after its insert.
     std::function<void(AppServices &, const QString &name)> afterInsert;
     QString closingMessage;  // shown whenever the window closes, when set
+    // Grid columns shown after the fields ("theM as 修改"); they have no form field.
+    QStringList shownColumns;
+    // Lines of text shown under the form's fields.
+    QStringList formNotes;
+    // Columns a save of a new row, or of a modified row, sets to fixed values.
+    QList<std::pair<QString, QVariant>> insertValues;
+    QList<std::pair<QString, QVariant>> updateValues;
+    // A modified row may not take a key another row already has.
+    bool keyUniqueOnModify = false;
 };

@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -91,6 +92,8 @@ QWidget *MaintenanceWindow::buildForm()
         m_fields.insert(column, editor);
         form->addRow(QString::fromUtf8(def.label), editor);
     }
+    for (const QString &note : m_member.formNotes)
+        form->addRow(new QLabel(note));
     return m_form;
 }
 
@@ -134,7 +137,7 @@ void MaintenanceWindow::Ref()
     QStringList columns;
     for (const MaintenanceField &def : m_member.fields)
         columns << QStringLiteral("%1 as %2").arg(QLatin1String(def.column), QString::fromUtf8(def.title));
-    columns << m_member.hiddenTitles;
+    columns << m_member.shownColumns << m_member.hiddenTitles;
     if (!m_member.hiddenTitles.contains(QStringLiteral("ID")))
         columns << QStringLiteral("ID");
     QString statement = QStringLiteral("select %1 from %2").arg(columns.join(QLatin1Char(',')), m_member.table);
@@ -266,6 +269,16 @@ bool MaintenanceWindow::checkRequired()
     return true;
 }
 
+// True, after telling the user, when a row other than `exceptId` has this key.
+bool MaintenanceWindow::keyTaken(const QString &key, int exceptId)
+{
+    const QString statement = QStringLiteral("select ID from %1 Where %2=? and ID<>?").arg(m_member.table, m_member.keyColumn);
+    if (m_services.dm.myRetCount(statement, {key, exceptId}) == 0)
+        return false;
+    m_services.dialogs.information(this, m_member.duplicateMessage, kProgramTitle);
+    return true;
+}
+
 QVariantList MaintenanceWindow::fieldValues() const
 {
     QVariantList values;
@@ -280,22 +293,23 @@ void MaintenanceWindow::ButSaveClick()
 {
     if (!checkRequired())
         return;
-    const QString key = fieldText(m_member.keyColumn);
-    if (m_services.dm.myRetCount(QStringLiteral("select * from %1 Where %2=?").arg(m_member.table, m_member.keyColumn),
-                                 {key}) > 0) {
-        m_services.dialogs.information(this, m_member.duplicateMessage, kProgramTitle);
+    if (keyTaken(fieldText(m_member.keyColumn), 0))
         return;
-    }
     QStringList columns;
     for (const MaintenanceField &def : m_member.fields)
         columns << QLatin1String(def.column);
     if (m_member.hasPinyin)
         columns << QStringLiteral("thePY");
+    QVariantList values = fieldValues();
+    for (const auto &[column, value] : m_member.insertValues) {
+        columns << column;
+        values << value;
+    }
 
     Transaction transaction(m_services.dm.database());
     m_services.dm.myESQL(QStringLiteral("insert into %1 (%2) values (%3)")
                              .arg(m_member.table, columns.join(QLatin1Char(',')), placeholders(columns.size())),
-                         fieldValues());
+                         values);
     if (m_member.afterInsert)
         m_member.afterInsert(m_services, fieldText(m_member.nameColumn));
     transaction.commit();
@@ -309,12 +323,18 @@ void MaintenanceWindow::ButSaveEditClick()
 {
     if (!checkRequired())
         return;
+    if (m_member.keyUniqueOnModify && keyTaken(fieldText(m_member.keyColumn), currentId()))
+        return;
     QStringList assignments;
     for (const MaintenanceField &def : m_member.fields)
         assignments << QLatin1String(def.column) + QStringLiteral("=?");
     if (m_member.hasPinyin)
         assignments << QStringLiteral("thePY=?");
     QVariantList values = fieldValues();
+    for (const auto &[column, value] : m_member.updateValues) {
+        assignments << column + QStringLiteral("=?");
+        values << value;
+    }
     values << currentId();
     m_services.dm.myESQL(QStringLiteral("update %1 set %2 where ID=?").arg(m_member.table, assignments.join(QLatin1Char(','))),
                          values);

@@ -33,17 +33,19 @@ public Q_SLOTS:
     void ButSaveClick();
     void ButSaveEditClick();
     void ButExiClick();
+    // Reads the rows again and shows the current one.
+    void Ref();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Ref();
     void setState(State state);
     void showCurrentRow();
     QString fieldText(const QString &column) const;
     void setFieldText(const QString &column, const QString &text);
     bool checkRequired();
+    bool keyTaken(const QString &key, int exceptId);
     QVariantList fieldValues() const;
     QString currentName() const;
     int currentId() const;
