@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 
 // Windows shown with exec() block the test until closed. This runs `act` on the next
-// modal window once it is on screen, then closes it (reject) if it is still open.
-inline void whenModalShown(std::function<void(QWidget &)> act)
+// modal window once it is on screen, then closes it (reject) if it is still open. The
+// returned timer is null once it has acted; delete it to stop waiting.
+inline QPointer<QTimer> whenModalShown(std::function<void(QWidget &)> act)
 {
     auto *timer = new QTimer(qApp);
     timer->setInterval(5);
@@ -22,4 +24,5 @@ inline void whenModalShown(std::function<void(QWidget &)> act)
             dialog->reject();
     });
     timer->start();
+    return timer;
 }
