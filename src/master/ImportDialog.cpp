@@ -92,6 +92,7 @@ ImportDialog::ImportDialog(AppServices services, Kind kind, QWidget *parent)
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_progress, 1);
+    buttons->addStretch();
     buttons->addWidget(m_import);
     buttons->addWidget(exit);
 

@@ -49,7 +49,10 @@ void withConnection(const QString &path, const std::function<void(QSqlDatabase)>
 
 struct Backup : ::testing::Test {
     TestDatabase db;
-    QTemporaryDir target;
+    QTemporaryDir folder;
+    QDir target{folder.filePath(QStringLiteral("O'Neil 备份"))};
+
+    Backup() { QDir().mkpath(target.path()); }
 
     // Chooses `folder` in the dialog, presses "备份" and returns the message.
     QString backUpInto(const QString &folder)
@@ -109,18 +112,18 @@ TEST_F(Backup, TakenDuringAnotherConnectionsWriteItHoldsTheLastCommit)
 
 TEST_F(Backup, AFolderThatCannotBeWrittenGivesTheFailureAndLeavesNothing)
 {
-    const QString folder = target.filePath(QStringLiteral("read-only"));
-    QDir().mkpath(folder);
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-    // The owner of every file ignores permissions: make the folder immutable instead.
-    const bool immutable = QFileInfo(folder).isWritable()
-        && QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), folder}) == 0;
-    if (QFileInfo(folder).isWritable() && !immutable)
-        GTEST_SKIP() << "no way to make a folder read-only here";
-    const QString message = backUpInto(folder);
-    const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    const QString readOnly = target.filePath(QStringLiteral("read-only"));
+    QDir().mkpath(readOnly);
+    QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    // The superuser ignores permissions: make the folder immutable instead.
+    const bool immutable = QFileInfo(readOnly).isWritable()
+        && QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), readOnly}) == 0;
+    if (QFileInfo(readOnly).isWritable() && !immutable)
+        GTEST_SKIP() << "no way to make a readOnly read-only here";
+    const QString message = backUpInto(readOnly);
+    const QStringList left = QDir(readOnly).entryList(QDir::Files | QDir::Hidden);
     if (immutable)
-        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), readOnly});
     EXPECT_EQ(message, QStringLiteral("数据备份失败！"));
     EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
 
