@@ -33,9 +33,6 @@ public:
 
     ImportDialog(AppServices services, Kind kind, QWidget *parent);
 
-    // The rows read from the workbook, shown in the preview.
-    const SheetTable &sheet() const { return m_sheet; }
-
 public Q_SLOTS:
     void openWorkbook();
     void importRows();

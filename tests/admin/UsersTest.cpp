@@ -5,6 +5,7 @@
 #include "admin/TfrmUser.h"
 #include "admin/UserRights.h"
 #include "app/LoginService.h"
+#include "app/TfrmMain.h"
 #include "store/DatabaseError.h"
 #include "support/ModalDialogs.h"
 #include "support/Screenshots.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -70,6 +72,17 @@ TEST_F(Users, ANewUserGetsTheDefaultPasswordAndNoRights)
     EXPECT_TRUE(login.grantedCodes.isEmpty());
     EXPECT_TRUE(context.UserStorages.isEmpty());
     EXPECT_EQ(context.RightModify, QStringLiteral("否"));
+    TfrmMain main(db.services);
+    main.applyMenuRights(login.grantedCodes);
+    for (int digit = 1; digit <= 4; ++digit)
+        EXPECT_FALSE(main.topMenu(digit)->menuAction()->isVisible()) << digit;
+    QStringList fileItems;
+    for (QAction *item : main.topMenu(0)->actions()) {
+        if (item->isVisible())
+            fileItems << item->text();
+    }
+    EXPECT_EQ(fileItems, QStringList{"退出 &X"});
+    EXPECT_TRUE(main.topMenu(5)->menuAction()->isVisible());
 }
 
 TEST_F(Users, NamesMustBeGivenAndUniqueOnAddAndOnRename)
