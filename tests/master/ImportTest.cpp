@@ -155,6 +155,7 @@ TEST_F(Import, RefusesMissingTitlesAMissingStorageAndUnreadableWorkbooks)
     const struct { const char *file; QString message; } unreadable[] = {
         {"not_a_workbook.xlsx", kWorkbookDamagedText},
         {"password.xlsx", kWorkbookPasswordText},
+        {"password.xls", kWorkbookPasswordText},
         {"no_sheet1.xlsx", kWorkbookNoSheet1Text},
     };
     for (const auto &c : unreadable) {
@@ -163,6 +164,16 @@ TEST_F(Import, RefusesMissingTitlesAMissingStorageAndUnreadableWorkbooks)
         EXPECT_EQ(db.dialogs.lastText(), c.message) << c.file;
         EXPECT_FALSE(importButton(persons)->isEnabled());
     }
+}
+
+TEST_F(Import, AnXlsWorkbookIsPreviewedAndItsMissingTitlesNamed)
+{
+    TfrmIn_P dialog(db.services);
+    dialog.show();
+    EXPECT_EQ(open(dialog, db, QStringLiteral(SHEET_FIXTURES_DIR "/persons.xls")), QStringLiteral("EXCEL数据  共有 3 条数据"));
+    importButton(dialog)->click();
+    EXPECT_EQ(db.dialogs.lastText(), QStringLiteral("EXCEL数据缺少列：职务、联系方式、身份证号、住址、备注，没有导入任何数据。"));
+    EXPECT_EQ(db.value("select count(*) from SPerson").toInt(), 0);
 }
 
 TEST_F(Import, PersonsSkipTakenStaffNumbersAndEmptyNamesAndCreateDepartments)
