@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace {
@@ -15,6 +15,27 @@ QPushButton *button(const QString &caption, const char *name)
     auto *result = new QPushButton(caption);
     result->setObjectName(QLatin1String(name));
     return result;
+}
+
+// The dialog's picture: a database drawn as a blue cylinder of three discs.
+QPixmap databasePicture()
+{
+    QPixmap pixmap(48, 48);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x34, 0x6f, 0x9e), 2));
+    painter.setBrush(QColor(0xd6, 0xe6, 0xf5));
+    for (int disc = 2; disc >= 0; --disc) {
+        const qreal top = 6 + disc * 12;
+        painter.drawRect(QRectF(6, top + 5, 36, 12));
+        painter.drawEllipse(QRectF(6, top + 11, 36, 10));
+        painter.setPen(Qt::NoPen);
+        painter.drawRect(QRectF(7, top + 5, 34, 12));
+        painter.setPen(QPen(QColor(0x34, 0x6f, 0x9e), 2));
+        painter.drawEllipse(QRectF(6, top, 36, 10));
+    }
+    return pixmap;
 }
 
 } // namespace
@@ -28,7 +49,7 @@ PathDialog::PathDialog(const QString &caption, const QStringList &notes, const Q
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto *picture = new QLabel;
-    picture->setPixmap(style()->standardIcon(QStyle::SP_DriveHDIcon).pixmap(48, 48));
+    picture->setPixmap(databasePicture());
     auto *noteColumn = new QVBoxLayout;
     for (const QString &note : notes) {
         auto *label = new QLabel(note);

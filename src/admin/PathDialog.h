@@ -5,7 +5,6 @@
 
 class QLineEdit;
 class QPushButton;
-class QStyle;
 
 // The shape of the backup and restore dialogs: a picture beside notes, a group with a
 // read-only path field and "选择路径", an action button and "退出".
