@@ -119,6 +119,30 @@ TEST_F(Import, GeneratedCodesSkipCodesAlreadyTakenAndCountTheDayOnce)
               QStringList({"2603150001", "2603150002", "2603150003", "2603150004"}));
 }
 
+TEST_F(Import, LongValuesAreCutToTheirColumnsAndProgressReachesTheEnd)
+{
+    const QString longName = QString(55, QChar(u'长'));
+    SheetTable::Builder builder;
+    for (int column = 0; column < kItemTitles.size(); ++column)
+        builder.addCell(0, column, kItemTitles[column]);
+    const QStringList row = {"CODE-0123456789-XYZ", "分类名称分类名称分类名称分类名称分类名称多", longName, QString(25, 'S'),
+                             "单位单位单位单位单位单", "1", "2", QString(60, 'R'), QString(22, 'P')};
+    for (int column = 0; column < row.size(); ++column)
+        builder.addCell(1, column, row[column]);
+    builder.addCell(2, 0, "CODE-0123456789-other"); // the same code once cut to 16
+    builder.addCell(2, 2, "另一个名称");
+    builder.addCell(2, 6, "3");
+    QList<std::pair<int, int>> reports;
+    const ImportOutcome outcome = importItems(db.dm, builder.table(), {true, "1", kTestLoginDate},
+                                              [&reports](int done, int total) { reports.append({done, total}); });
+    EXPECT_EQ(outcome.added, 1);
+    EXPECT_EQ(reports.last(), std::make_pair(2, 2));
+    EXPECT_EQ(column("select length(theNum)||'|'||length(AType)||'|'||length(AName)||'|'||length(AStandard)||'|'||"
+                     "length(AUnit)||'|'||length(Remark)||'|'||length(PName) from UArticle"),
+              QStringList{"16|20|50|20|10|50|20"});
+    EXPECT_EQ(db.value("select WCount from UWare").toInt(), 5);
+}
+
 TEST_F(Import, ABadNumberInRow500WritesNothingAndNamesTheRow)
 {
     QList<Row> rows;
