@@ -1,5 +1,6 @@
 #include "master/ImportDialog.h"
 
+#include "sheets/SheetTable.h"
 #include "sheets/WorkbookReader.h"
 #include "store/AppContext.h"
 #include "store/TfrmDM.h"
@@ -18,19 +19,19 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-namespace {
-
 // The rows of a sheet for the preview grid, read from the table as they are painted.
-class SheetModel : public QAbstractTableModel {
+class SheetPreviewModel : public QAbstractTableModel {
 public:
-    SheetModel(const SheetTable &sheet, QObject *parent) : QAbstractTableModel(parent), m_sheet(sheet) {}
-    // Runs `change`, which replaces the sheet, as a reset of the model.
-    void replace(const std::function<void()> &change)
+    using QAbstractTableModel::QAbstractTableModel;
+
+    const SheetTable &sheet() const { return m_sheet; }
+    void setSheet(SheetTable sheet)
     {
         beginResetModel();
-        change();
+        m_sheet = std::move(sheet);
         endResetModel();
     }
+
     int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : m_sheet.rowCount(); }
     int columnCount(const QModelIndex &parent = {}) const override
     {
@@ -48,8 +49,10 @@ public:
     }
 
 private:
-    const SheetTable &m_sheet;
+    SheetTable m_sheet;
 };
+
+namespace {
 
 const QString kPreviewCaption = QStringLiteral("EXCEL数据");
 
@@ -64,7 +67,7 @@ QPushButton *button(const QString &caption, const char *name)
 
 ImportDialog::ImportDialog(AppServices services, Kind kind, QWidget *parent)
     : QDialog(parent), m_services(services), m_kind(std::move(kind)), m_preview(new QGroupBox(kPreviewCaption)),
-      m_grid(new QTableView), m_import(button(QStringLiteral("导入"), "importButton")), m_progress(new QProgressBar)
+      m_grid(new QTableView), m_rows(new SheetPreviewModel(this)), m_import(button(QStringLiteral("导入"), "importButton")), m_progress(new QProgressBar)
 {
     setObjectName(m_kind.objectName);
     setWindowTitle(m_kind.caption);
@@ -80,7 +83,7 @@ ImportDialog::ImportDialog(AppServices services, Kind kind, QWidget *parent)
     connect(open, &QPushButton::clicked, this, &ImportDialog::openWorkbook);
 
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
-    m_grid->setModel(new SheetModel(m_sheet, this));
+    m_grid->setModel(m_rows);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     (new QVBoxLayout(m_preview))->addWidget(m_grid);
 
@@ -135,7 +138,7 @@ void ImportDialog::openWorkbook()
         m_services.dialogs.information(this, read.error, kProgramTitle);
         return;
     }
-    static_cast<SheetModel *>(m_grid->model())->replace([this, &read] { m_sheet = std::move(read.table); });
+    m_rows->setSheet(std::move(read.table));
     showSheet();
 }
 
@@ -143,8 +146,8 @@ void ImportDialog::showSheet()
 {
     for (int column = 0; column < m_kind.columnWidths.size(); ++column)
         m_grid->setColumnWidth(column, m_kind.columnWidths[column]);
-    m_preview->setTitle(kPreviewCaption + QStringLiteral("  共有 %1 条数据").arg(m_sheet.rowCount()));
-    m_import->setEnabled(m_sheet.rowCount() > 0);
+    m_preview->setTitle(kPreviewCaption + QStringLiteral("  共有 %1 条数据").arg(m_rows->sheet().rowCount()));
+    m_import->setEnabled(m_rows->sheet().rowCount() > 0);
 }
 
 void ImportDialog::importRows()
@@ -162,7 +165,7 @@ void ImportDialog::importRows()
     }
     m_progress->setVisible(true);
     m_progress->setValue(0);
-    const ImportOutcome outcome = m_kind.import(m_services, m_sheet, options, [this](int done, int total) {
+    const ImportOutcome outcome = m_kind.import(m_services, m_rows->sheet(), options, [this](int done, int total) {
         m_progress->setMaximum(total);
         m_progress->setValue(done);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "master/MasterImport.h"
-#include "sheets/SheetTable.h"
 #include "ui/AppServices.h"
 
 #include <QDialog>
@@ -12,6 +11,9 @@ class QGroupBox;
 class QProgressBar;
 class QPushButton;
 class QTableView;
+class SheetPreviewModel;
+
+class SheetTable;
 
 // The shape of the three import dialogs: "打开" reads Sheet1 of a workbook into the
 // preview, "导入" writes its rows and reports how many were added. The item import
@@ -43,9 +45,9 @@ private:
 
     AppServices m_services;
     Kind m_kind;
-    SheetTable m_sheet;
     QGroupBox *m_preview;
     QTableView *m_grid;
+    SheetPreviewModel *m_rows; // owns the rows read, so they live as long as the grid
     LookupComboBox *m_storage = nullptr;
     QCheckBox *m_saveStock = nullptr;
     QPushButton *m_import;
