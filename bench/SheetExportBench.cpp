@@ -53,6 +53,7 @@ public:
     void warning(QWidget *, const QString &, const QString &) override {}
     void error(QWidget *, const QString &, const QString &) override {}
     bool question(QWidget *, const QString &, const QString &) override { return false; }
+    bool questionDefaultNo(QWidget *, const QString &, const QString &) override { return false; }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
         return QString();
@@ -70,6 +71,7 @@ public:
                       const std::function<void(QPrinter *)> &) override
     {
     }
+    void quitProgram() override {}
 };
 
 SheetMember largeListMember()

@@ -180,7 +180,7 @@ void TfrmMain::menuItemClick(const QString &objectName)
         return;
     }
     if (objectName == QStringLiteral("H2")) {
-        m_services.dialogs.openUrl(helpUrl());
+        m_services.dialogs.openUrl(helpUrl(m_services.context.AppDir));
         return;
     }
     if (objectName == QStringLiteral("N4")) {
@@ -202,14 +202,14 @@ void TfrmMain::setWindowOpener(const QString &objectName, std::function<void()> 
     m_openers.insert(objectName, std::move(open));
 }
 
-QUrl TfrmMain::helpUrl()
+QUrl TfrmMain::helpUrl(const QString &appDir)
 {
-    return QUrl(QStringLiteral("https://www.shuohe.example.com/help/article.html"));
+    return QUrl::fromLocalFile(appDir + QStringLiteral("manual/index.html"));
 }
 
 QUrl TfrmMain::homeUrl()
 {
-    return QUrl(QStringLiteral("https://www.shuohe.example.com/"));
+    return QUrl(kMakerHomePage);
 }
 
 void TfrmMain::openChild(ChildKind kind, QWidget *window)

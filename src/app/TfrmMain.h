@@ -49,8 +49,9 @@ public:
     // opens the item's window. "退出", "帮助" and "朔禾网站" have their own handlers.
     void menuItemClick(const QString &objectName);
 
-    // Where "帮助 &H" and "朔禾网站 &W" lead.
-    static QUrl helpUrl();
+    // Where "帮助 &H" and "朔禾网站 &W" lead: the user manual installed in the program's
+    // folder, and the maker's home page.
+    static QUrl helpUrl(const QString &appDir);
     static QUrl homeUrl();
 
     // Maximised on screens up to 1366 pixels wide, centred in normal state on wider ones.

@@ -1,5 +1,12 @@
 #include "app/WindowOpeners.h"
 
+#include "admin/TfrmAbout.h"
+#include "admin/TfrmBImage.h"
+#include "admin/TfrmBackup.h"
+#include "admin/TfrmChangePass.h"
+#include "admin/TfrmClean.h"
+#include "admin/TfrmRecover.h"
+#include "admin/TfrmUser.h"
 #include "app/TfrmMain.h"
 #include "documents/TfrmDB_In.h"
 #include "documents/TfrmIn_BY.h"
@@ -16,6 +23,8 @@
 #include "master/TfrmArticle_M.h"
 #include "master/TfrmArticle_Q.h"
 #include "master/TfrmDept.h"
+#include "master/ImportDialog.h"
+#include "master/TfrmMRX.h"
 #include "master/TfrmM_Q.h"
 #include "master/TfrmP_Q.h"
 #include "queries/QueryWindows.h"
@@ -95,6 +104,16 @@ void installQueryWindowOpeners(TfrmMain &mainWindow, AppServices services)
             return action && action->isVisible();
         };
         mainWindow.openChild(ChildKind::RequestQuery, new TfrmSQ_Q(services, menuVisible));
+    });
+}
+
+// A menu item that shows a new `Dialog` modally, centred on the main window.
+template <class Dialog>
+void installModalOpener(TfrmMain &mainWindow, const char *item, AppServices services)
+{
+    mainWindow.setWindowOpener(QLatin1String(item), [&mainWindow, services] {
+        Dialog dialog(services, &mainWindow);
+        dialog.exec();
     });
 }
 
@@ -206,4 +225,17 @@ void installWindowOpeners(TfrmMain &mainWindow, AppServices services)
         TfrmIn_BY window(services, &mainWindow);
         window.exec();
     });
+    mainWindow.setWindowOpener(QStringLiteral("U1"), [&mainWindow, services] {
+        mainWindow.openChild(ChildKind::Users, new TfrmUser(services));
+    });
+    installModalOpener<TfrmChangePass>(mainWindow, "N5", services);
+    installModalOpener<TfrmBackup>(mainWindow, "N7", services);
+    installModalOpener<TfrmRecover>(mainWindow, "R2", services);
+    installModalOpener<TfrmClean>(mainWindow, "N55", services);
+    installModalOpener<TfrmBImage>(mainWindow, "J1", services);
+    installModalOpener<TfrmAbout>(mainWindow, "A2", services);
+    installModalOpener<TfrmIn_P>(mainWindow, "R3", services);
+    installModalOpener<TfrmIn_A>(mainWindow, "N37", services);
+    installModalOpener<TfrmIn_G>(mainWindow, "G1", services);
+    installModalOpener<TfrmMRX>(mainWindow, "M1", services);
 }

@@ -4,7 +4,6 @@
 #include "store/TfrmDM.h"
 #include "ui/Dialogs.h"
 
-#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -46,5 +45,5 @@ void TfrmDept::BitBtn1Click()
     m_services.dm.myESQL(QStringLiteral("Update SUnit Set UName=?"), {name});
     m_services.dialogs.information(this, QStringLiteral("单位名称 保存成功，请重新登录！"), kProgramTitle);
     accept();
-    QCoreApplication::quit();
+    m_services.dialogs.quitProgram();
 }

@@ -15,7 +15,6 @@
 
 namespace {
 
-const QString kMakerWebAddress = QStringLiteral("www.shuohe.example.com");
 // The centre footer: program, maker's web address, "page P of N" in Chinese.
 const QString kPageFooter = QStringLiteral("&C") + kProgramTitle + QLatin1Char(' ')
                             + kMakerWebAddress + QStringLiteral(" 共&N页，第&P页");

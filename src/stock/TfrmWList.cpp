@@ -63,7 +63,7 @@ void TfrmWList::deleteRow()
 {
     if (!rightAllows(m_services.context.RightDelete) || m_grid->currentRowNumber() < 0)
         return;
-    if (!m_services.dialogs.question(this, QStringLiteral("确认要删除吗？该删除将不可恢复！"),
+    if (!m_services.dialogs.questionDefaultNo(this, QStringLiteral("确认要删除吗？该删除将不可恢复！"),
                                      QStringLiteral("删除")))
         return;
     m_services.dm.myESQL(QStringLiteral("DELETE FROM UWList WHERE (ID = ?) "),

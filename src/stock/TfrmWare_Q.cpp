@@ -158,7 +158,7 @@ void TfrmWare_Q::downloadFile()
 
 void TfrmWare_Q::deleteRow()
 {
-    if (!m_services.dialogs.question(this, QStringLiteral("确认要删除吗？该删除将不可恢复！"),
+    if (!m_services.dialogs.questionDefaultNo(this, QStringLiteral("确认要删除吗？该删除将不可恢复！"),
                                      QStringLiteral("删除")))
         return;
     deleteRows({currentValue(QStringLiteral("ID")).toLongLong()}, codeName() + StockBalance::kHasStockText);
@@ -166,7 +166,7 @@ void TfrmWare_Q::deleteRow()
 
 void TfrmWare_Q::deleteAll()
 {
-    if (!m_services.dialogs.question(this, QStringLiteral("确认要全部删除吗？该删除将不可恢复！"),
+    if (!m_services.dialogs.questionDefaultNo(this, QStringLiteral("确认要全部删除吗？该删除将不可恢复！"),
                                      QStringLiteral("全部删除")))
         return;
     QList<qlonglong> ids;

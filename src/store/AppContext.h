@@ -5,6 +5,9 @@
 
 // The program's own title: window captions, the application name, message captions.
 inline const QString kProgramTitle = QStringLiteral("朔禾物品管理软件");
+// The maker's web address: "朔禾网站 &W", the About box and the footer of exported sheets.
+inline const QString kMakerWebAddress = QStringLiteral("www.shuohe.example.com");
+inline const QString kMakerHomePage = QStringLiteral("https://") + kMakerWebAddress + QLatin1Char('/');
 
 // The program-wide state: who is logged in, what they may do, which storages they see,
 // the login date, the default settings and the program's folders. One instance lives

@@ -22,6 +22,10 @@ public:
     virtual void error(QWidget *parent, const QString &text, const QString &caption) = 0;
     // A Yes/No question with the question icon; true for Yes.
     virtual bool question(QWidget *parent, const QString &text, const QString &caption) = 0;
+    // The same question with No as the default answer, so Enter alone answers No: for
+    // questions before a step that cannot be undone.
+    virtual bool questionDefaultNo(QWidget *parent, const QString &text,
+                                   const QString &caption) = 0;
 
     // File and folder pickers; an empty result means the user cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
@@ -37,4 +41,8 @@ public:
     // Shows the print preview of pages that `paint` draws onto the printer it is given.
     virtual void printPreview(QWidget *parent, const QString &caption,
                               const std::function<void(QPrinter *)> &paint) = 0;
+
+    // Ends the program once control returns to the event loop. Windows whose changes
+    // take effect only at the next start ask for it here.
+    virtual void quitProgram() = 0;
 };

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <QVariantHash>
 #include <functional>
 #include <vector>
@@ -67,4 +68,10 @@ struct MaintenanceMember {
     bool duplicateCheckOnModify = false; // a changed key is checked like a new one
     // Statements with the row's ID bound that run before its delete, in one transaction.
     QStringList deleteAlso;
+    // Grid columns shown after the fields ("theM as 修改"); they have no form field.
+    QStringList shownColumns;
+    // Lines of text shown under the form's fields.
+    QStringList formNotes;
+    // Columns a save of a modified row sets to fixed values.
+    QList<std::pair<QString, QVariant>> updateValues;
 };

@@ -15,6 +15,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -118,6 +119,8 @@ QWidget *MaintenanceWindow::buildForm()
         m_fields.insert(column, editor);
         form->addRow(QString::fromUtf8(def.label), editor);
     }
+    for (const QString &note : m_member.formNotes)
+        form->addRow(new QLabel(note));
     return m_form;
 }
 
@@ -161,7 +164,7 @@ void MaintenanceWindow::Ref()
     QStringList columns;
     for (const MaintenanceField &def : m_member.fields)
         columns << QStringLiteral("%1 as %2").arg(QLatin1String(def.column), QString::fromUtf8(def.title));
-    columns << m_member.hiddenTitles;
+    columns << m_member.shownColumns << m_member.hiddenTitles;
     if (!m_member.hiddenTitles.contains(QStringLiteral("ID")))
         columns << QStringLiteral("ID");
     QString statement = QStringLiteral("select %1 from %2").arg(columns.join(QLatin1Char(',')), m_member.table);
@@ -352,7 +355,6 @@ void MaintenanceWindow::ButSaveClick()
     if (keyTaken(fieldText(m_member.keyColumn), 0)) {
         m_services.dialogs.information(this, m_member.duplicateMessage, kProgramTitle);
         return;
-    }
     QStringList columns;
     for (const MaintenanceField &def : m_member.fields)
         columns << QLatin1String(def.column);
@@ -395,6 +397,10 @@ void MaintenanceWindow::ButSaveEditClick()
     if (m_member.hasPinyin)
         assignments << QStringLiteral("thePY=?");
     QVariantList values = fieldValues();
+    for (const auto &[column, value] : m_member.updateValues) {
+        assignments << column + QStringLiteral("=?");
+        values << value;
+    }
     values << currentId();
     Transaction transaction(m_services.dm.database());
     m_services.dm.myESQL(QStringLiteral("update %1 set %2 where ID=?").arg(m_member.table, assignments.join(QLatin1Char(','))),

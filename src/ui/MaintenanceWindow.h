@@ -37,6 +37,8 @@ public Q_SLOTS:
     void ButSaveClick();
     void ButSaveEditClick();
     void ButExiClick();
+    // Reads the rows again and shows the current one.
+    void Ref();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -49,6 +51,7 @@ private:
     QString storedText(const QString &column) const;
     void setFieldText(const QString &column, const QString &text);
     bool checkRequired();
+    bool keyTaken(const QString &key, int exceptId);
     QVariantList fieldValues() const;
     QString currentName() const;
     bool keyTaken(const QString &key, int exceptId);

@@ -1,5 +1,6 @@
 #include "ui/QtDialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -22,6 +23,13 @@ void QtDialogs::error(QWidget *parent, const QString &text, const QString &capti
 }
 
 bool QtDialogs::question(QWidget *parent, const QString &text, const QString &caption)
+{
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes)
+        == QMessageBox::Yes;
+}
+
+bool QtDialogs::questionDefaultNo(QWidget *parent, const QString &text, const QString &caption)
 {
     return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No)
@@ -60,4 +68,9 @@ void QtDialogs::printPreview(QWidget *parent, const QString &caption,
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&paint](QPrinter *target) { paint(target); });
     preview.exec();
+}
+
+void QtDialogs::quitProgram()
+{
+    QCoreApplication::quit();
 }

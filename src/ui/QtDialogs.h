@@ -10,6 +10,7 @@ public:
     void warning(QWidget *parent, const QString &text, const QString &caption) override;
     void error(QWidget *parent, const QString &text, const QString &caption) override;
     bool question(QWidget *parent, const QString &text, const QString &caption) override;
+    bool questionDefaultNo(QWidget *parent, const QString &text, const QString &caption) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
@@ -19,4 +20,5 @@ public:
     bool openUrl(const QUrl &url) override;
     void printPreview(QWidget *parent, const QString &caption,
                       const std::function<void(QPrinter *)> &paint) override;
+    void quitProgram() override;
 };

@@ -108,7 +108,7 @@ TEST(MainMenu, ToolBarHasTwelveButtonsThatActOnlyForVisibleItems)
     EXPECT_EQ(opened, 1);
 
     tools->actions().at(10)->trigger(); // "帮助" works without rights
-    EXPECT_EQ(db.dialogs.openedUrls, QList<QUrl>{TfrmMain::helpUrl()});
+    EXPECT_EQ(db.dialogs.openedUrls, QList<QUrl>{TfrmMain::helpUrl(db.context.AppDir)});
 }
 
 // A child window that records the order in which child windows close.

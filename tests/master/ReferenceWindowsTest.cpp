@@ -256,10 +256,12 @@ TEST(Organisation, SavesTheNameOrRefusesAnEmptyOne)
     dialog.nameEdit()->clear();
     dialog.BitBtn1Click();
     EXPECT_EQ(db.dialogs.lastText(), QStringLiteral("单位名称 不能为空！"));
+    EXPECT_EQ(db.dialogs.quitRequests, 0);
     dialog.nameEdit()->setText(QStringLiteral("O'Brien 有限公司"));
     dialog.BitBtn1Click();
     EXPECT_EQ(db.dialogs.lastText(), QStringLiteral("单位名称 保存成功，请重新登录！"));
     EXPECT_EQ(db.value(QStringLiteral("select UName from SUnit")).toString(), QStringLiteral("O'Brien 有限公司"));
+    EXPECT_EQ(db.dialogs.quitRequests, 1); // the new name is read at the next start
 }
 
 } // namespace

@@ -29,6 +29,12 @@ bool ScriptedDialogs::question(QWidget *, const QString &text, const QString &ca
     return answers.isEmpty() ? false : answers.takeFirst();
 }
 
+bool ScriptedDialogs::questionDefaultNo(QWidget *, const QString &text, const QString &caption)
+{
+    messages.append({Kind::Question, caption, text, true});
+    return answers.isEmpty() ? false : answers.takeFirst();
+}
+
 QString ScriptedDialogs::nextFileName()
 {
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();

@@ -15,6 +15,7 @@ public:
         Kind kind;
         QString caption;
         QString text;
+        bool defaultNo = false; // a question whose default answer is No
     };
 
     QList<Message> messages;
@@ -22,6 +23,7 @@ public:
     QStringList fileNames;          // results of the next file or folder pickers
     QList<QUrl> openedUrls;
     int previews = 0;
+    int quitRequests = 0;           // how often a window asked to end the program
     // Called with the printer of each preview so a test can render the pages.
     std::function<void(const std::function<void(QPrinter *)> &)> onPreview;
 
@@ -34,12 +36,14 @@ public:
     void warning(QWidget *, const QString &text, const QString &caption) override;
     void error(QWidget *, const QString &text, const QString &caption) override;
     bool question(QWidget *, const QString &text, const QString &caption) override;
+    bool questionDefaultNo(QWidget *, const QString &text, const QString &caption) override;
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override;
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override;
     QString existingDirectory(QWidget *, const QString &, const QString &) override;
     bool openUrl(const QUrl &url) override;
     void printPreview(QWidget *, const QString &,
                       const std::function<void(QPrinter *)> &paint) override;
+    void quitProgram() override { ++quitRequests; }
 
 private:
     QString nextFileName();
