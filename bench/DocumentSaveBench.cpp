@@ -1,6 +1,7 @@
 // 99-line saves of a loan (IssueDocument::save), a purchase-in (PurchaseIn::save) and a
 // transfer (Transfer::save) against the same statements run bare (prepared once, bound
 // and run per line) in one transaction, on a new database file.
+#include "SilentDialogs.h"
 #include "documents/IssueDocument.h"
 #include "documents/PurchaseIn.h"
 #include "documents/Transfer.h"
@@ -21,19 +22,6 @@ namespace {
 constexpr int kLines = 99;
 
 // The save shows nothing; it only needs the seam to exist.
-class SilentDialogs : public Dialogs {
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-    void warning(QWidget *, const QString &, const QString &) override {}
-    void error(QWidget *, const QString &, const QString &) override {}
-    bool question(QWidget *, const QString &, const QString &) override { return false; }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    QString existingDirectory(QWidget *, const QString &, const QString &) override { return {}; }
-    bool openUrl(const QUrl &) override { return false; }
-    void printPreview(QWidget *, const QString &, const std::function<void(QPrinter *)> &) override {}
-};
-
 // A database with 99 items, each with plenty in storage 1.
 struct SaveSetup {
     int argc = 0;

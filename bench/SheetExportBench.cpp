@@ -1,6 +1,7 @@
 // Exporting a large list: 100 000 rows × 20 columns in the titled layout, with text,
 // number and date columns, from a model that makes its texts on request (as a query
 // model does), so that the figures are those of the export itself.
+#include "SilentDialogs.h"
 #include "sheets/SheetExport.h"
 #include "ui/Dialogs.h"
 
@@ -47,33 +48,6 @@ private:
 };
 
 // Nothing is shown and nothing is opened while measuring.
-class SilentDialogs : public Dialogs {
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-    void warning(QWidget *, const QString &, const QString &) override {}
-    void error(QWidget *, const QString &, const QString &) override {}
-    bool question(QWidget *, const QString &, const QString &) override { return false; }
-    bool questionDefaultNo(QWidget *, const QString &, const QString &) override { return false; }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return QString();
-    }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return QString();
-    }
-    QString existingDirectory(QWidget *, const QString &, const QString &) override
-    {
-        return QString();
-    }
-    bool openUrl(const QUrl &) override { return true; }
-    void printPreview(QWidget *, const QString &,
-                      const std::function<void(QPrinter *)> &) override
-    {
-    }
-    void quitProgram() override {}
-};
-
 SheetMember largeListMember()
 {
     SheetMember member{.window = QStringLiteral("BenchList"),

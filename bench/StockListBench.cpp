@@ -1,5 +1,6 @@
 // The stock list and the movement report on the generated ten-year database: a search
 // (first screen and totals) and the report of every stock row.
+#include "SilentDialogs.h"
 #include "largedb/LargeDatabase.h"
 #include "sheets/SheetMembers.h"
 #include "sheets/StatementRows.h"
@@ -17,20 +18,6 @@
 namespace {
 
 // Dialogs that answer nothing and show nothing: the export's file is all we keep.
-class SilentDialogs : public Dialogs {
-public:
-    void information(QWidget *, const QString &, const QString &) override {}
-    void warning(QWidget *, const QString &, const QString &) override {}
-    void error(QWidget *, const QString &text, const QString &) override { failures << text; }
-    bool question(QWidget *, const QString &, const QString &) override { return false; }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    QString existingDirectory(QWidget *, const QString &, const QString &) override { return {}; }
-    bool openUrl(const QUrl &) override { return true; }
-    void printPreview(QWidget *, const QString &, const std::function<void(QPrinter *)> &) override {}
-    QStringList failures;
-};
-
 struct Stock {
     int argc = 0;
     QCoreApplication app{argc, nullptr};

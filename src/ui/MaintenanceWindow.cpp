@@ -355,6 +355,7 @@ void MaintenanceWindow::ButSaveClick()
     if (keyTaken(fieldText(m_member.keyColumn), 0)) {
         m_services.dialogs.information(this, m_member.duplicateMessage, kProgramTitle);
         return;
+    }
     QStringList columns;
     for (const MaintenanceField &def : m_member.fields)
         columns << QLatin1String(def.column);

@@ -24,8 +24,6 @@ public:
     DataGrid *grid() const { return m_grid; }
     // The form's editor of a column: a QLineEdit, or a LookupComboBox for departments.
     QWidget *field(const QString &column) const;
-    // Reads the rows again and shows the current one.
-    void Ref();
     // The ID of the grid's current row, 0 when the grid is empty.
     int currentId() const;
 
@@ -54,7 +52,6 @@ private:
     bool keyTaken(const QString &key, int exceptId);
     QVariantList fieldValues() const;
     QString currentName() const;
-    bool keyTaken(const QString &key, int exceptId);
     QWidget *buildForm();
     QWidget *buildButtons();
 
