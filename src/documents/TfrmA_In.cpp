@@ -1,6 +1,7 @@
 #include "documents/TfrmA_In.h"
 
 #include "store/AppContext.h"
+#include "store/ArticleCode.h"
 #include "store/Numbers.h"
 #include "store/PinyinCode.h"
 #include "store/TfrmDM.h"
@@ -70,7 +71,7 @@ TfrmA_In::TfrmA_In(AppServices services, const QString &presetCode, QWidget *par
     connect(quit, &QPushButton::clicked, this, &QDialog::reject);
 
     // Without a typed code the dialog proposes the next item code.
-    code->setText(presetCode.isEmpty() ? m_services.dm.NewNum(QStringLiteral("UArticle")) : presetCode);
+    code->setText(presetCode.isEmpty() ? newArticleCode(m_services.dm) : presetCode);
 }
 
 QLineEdit *TfrmA_In::edit(const char *objectName) const

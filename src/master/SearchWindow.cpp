@@ -21,8 +21,8 @@ SearchWindow::SearchWindow(AppServices services, const QString &caption, const Q
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_status->setObjectName(QStringLiteral("StatusBar1"));
 
-    auto *group = new QGroupBox(QStringLiteral("查询条件"));
-    auto *row = new QHBoxLayout(group);
+    m_group = new QGroupBox(QStringLiteral("查询条件"));
+    auto *row = new QHBoxLayout(m_group);
     row->addLayout(m_conditions);
     row->addStretch();
     auto *search = new QPushButton(QStringLiteral("查询"));
@@ -30,6 +30,7 @@ SearchWindow::SearchWindow(AppServices services, const QString &caption, const Q
     m_export = new QPushButton(QStringLiteral("Excel"));
     m_export->setObjectName(QStringLiteral("BitBtn2"));
     m_export->setEnabled(false);
+    m_resultButtons << m_export;
     auto *quit = new QPushButton(QStringLiteral("退出"));
     quit->setObjectName(QStringLiteral("BitBtn3"));
     for (QPushButton *button : {search, m_export, quit})
@@ -39,7 +40,7 @@ SearchWindow::SearchWindow(AppServices services, const QString &caption, const Q
     connect(quit, &QPushButton::clicked, this, &QWidget::close);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(group);
+    layout->addWidget(m_group);
     layout->addWidget(m_grid, 1);
     layout->addWidget(m_status);
 }
@@ -50,8 +51,25 @@ void SearchWindow::BitBtn1Click()
     const QString sql = statement(values);
     QSqlQuery query = m_services.dm.select(sql, values);
     m_grid->load(query);
-    m_export->setEnabled(true);
+    for (QPushButton *button : m_resultButtons)
+        button->setEnabled(true);
     showResult();
+}
+
+QPushButton *SearchWindow::addResultButton(const QString &caption, const QString &objectName)
+{
+    auto *button = new QPushButton(caption);
+    button->setObjectName(objectName);
+    button->setEnabled(false);
+    auto *row = static_cast<QHBoxLayout *>(m_group->layout());
+    row->insertWidget(row->count() - 1, button);
+    m_resultButtons << button;
+    return button;
+}
+
+void SearchWindow::setConditionCaption(const QString &caption)
+{
+    m_group->setTitle(caption);
 }
 
 void SearchWindow::BitBtn2Click()

@@ -29,6 +29,9 @@ protected:
                  QWidget *parent);
 
     QFormLayout *conditions() const { return m_conditions; }
+    // Adds a button before "退出" that, like "Excel", is enabled by the first search.
+    QPushButton *addResultButton(const QString &caption, const QString &objectName);
+    void setConditionCaption(const QString &caption);
     // The statement and values of the search, from the condition fields.
     virtual QString statement(QVariantList &values) const = 0;
     // After the rows are shown: column widths, the status line text.
@@ -42,4 +45,6 @@ private:
     DataGrid *m_grid;
     QLabel *m_status;
     QPushButton *m_export;
+    QGroupBox *m_group;
+    QList<QPushButton *> m_resultButtons;
 };

@@ -1,5 +1,6 @@
 #include "reports/ReportRenderer.h"
 
+#include "reports/Code39.h"
 #include "reports/ReportError.h"
 #include "reports/ReportExpression.h"
 
@@ -8,6 +9,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -41,22 +44,30 @@ ReportRenderer::ReportRenderer(ReportTemplate report, ReportData data)
     planPages();
 }
 
+qsizetype ReportRenderer::rowsPerColumn() const
+{
+    const double room = m_report.bodyHeight() - m_report.pageHeader.height;
+    if (m_report.masterData.height <= 0)
+        return std::numeric_limits<int>::max();
+    // A page holds at least one row, so a band taller than the page still prints.
+    return std::max<qsizetype>(1, qsizetype(std::floor(room / m_report.masterData.height + 1e-9)));
+}
+
 void ReportRenderer::planPages()
 {
     const double body = m_report.bodyHeight();
-    const double top = m_report.pageHeader.height;
+    const qsizetype perColumn = rowsPerColumn();
+    const qsizetype perPage = perColumn * std::max(1, m_report.columns);
     PagePlan page;
-    double used = top;
     for (qsizetype row = 0; row < m_masterRows; ++row) {
-        // A page holds at least one row, so a band taller than the page still prints.
-        if (used + m_report.masterData.height > body && page.rowCount > 0) {
+        if (page.rowCount == perPage) {
             m_pages << page;
             page = PagePlan{row, 0, false};
-            used = top;
         }
         ++page.rowCount;
-        used += m_report.masterData.height;
     }
+    const qsizetype lastColumnRows = page.rowCount == 0 ? 0 : (page.rowCount - 1) % perColumn + 1;
+    const double used = m_report.pageHeader.height + double(lastColumnRows) * m_report.masterData.height;
     if (used + m_report.footer.height > body && page.rowCount > 0) {
         m_pages << page;
         page = PagePlan{m_masterRows, 0, false};
@@ -84,49 +95,98 @@ void ReportRenderer::print(QPagedPaintDevice &device) const
 void ReportRenderer::drawPage(QPainter &painter, qsizetype page) const
 {
     const PagePlan &plan = m_pages.at(page);
+    const qsizetype perColumn = rowsPerColumn();
     ExpressionScope scope{m_data, m_report.masterDataSet, 0};
-    drawBand(painter, m_report.pageHeader, 0, scope);
-    double top = m_report.pageHeader.height;
-    for (qsizetype row = plan.firstRow; row < plan.firstRow + plan.rowCount; ++row) {
-        scope.masterRow = row;
-        drawBand(painter, m_report.masterData, top, scope);
-        top += m_report.masterData.height;
+    drawBand(painter, m_report.pageHeader, {}, scope);
+    const double top = m_report.pageHeader.height;
+    QPointF next(0, top);
+    for (qsizetype i = 0; i < plan.rowCount; ++i) {
+        scope.masterRow = plan.firstRow + i;
+        next = QPointF(double(i / perColumn) * m_report.columnWidth,
+                       top + double(i % perColumn) * m_report.masterData.height);
+        drawBand(painter, m_report.masterData, next, scope);
+        next.ry() += m_report.masterData.height;
     }
     if (plan.footer) {
         scope.masterRow = 0;
-        drawBand(painter, m_report.footer, top, scope);
+        drawBand(painter, m_report.footer, next, scope);
     }
 }
 
-void ReportRenderer::drawBand(QPainter &painter, const Band &band, double top,
+void ReportRenderer::drawBand(QPainter &painter, const Band &band, QPointF origin,
                               const ExpressionScope &scope) const
 {
     for (const TextBox &box : band.boxes)
-        drawBox(painter, box, top, scope);
+        drawBox(painter, box, origin, scope);
 }
 
-void ReportRenderer::drawBox(QPainter &painter, const TextBox &box, double top,
+void ReportRenderer::drawBox(QPainter &painter, const TextBox &box, QPointF origin,
                              const ExpressionScope &scope) const
 {
-    const QRectF area(pixels(painter, box.rect.x()), pixels(painter, top + box.rect.y()),
+    const QRectF area(pixels(painter, origin.x() + box.rect.x()), pixels(painter, origin.y() + box.rect.y()),
                       pixels(painter, box.rect.width()), pixels(painter, box.rect.height()));
-
-    QFont font;
-    font.setFamilies(QStringList{m_report.fontFamily} + kFallbackFamilies);
-    font.setPointSizeF(box.fontPoints);
-    font.setBold(box.bold);
     const QString text = expandText(box.text, box.format, scope);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.save();
-    painter.setClipRect(area);
-    const double inset = pixels(painter, kTextInset);
-    painter.drawText(area.adjusted(inset, 0, -inset, 0), int(box.alignment | Qt::AlignVCenter), text);
-    painter.restore();
+    switch (box.kind) {
+    case TextBox::Kind::Text: drawText(painter, box, area, text); break;
+    case TextBox::Kind::Code39: drawCode39(painter, box, area, text); break;
+    case TextBox::Kind::Picture: drawPicture(painter, area, text); break;
+    }
 
     if (box.framed) {
         painter.setPen(QPen(Qt::black, pixels(painter, kFrameWidth)));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(area);
     }
+}
+
+void ReportRenderer::drawText(QPainter &painter, const TextBox &box, const QRectF &area,
+                              const QString &text) const
+{
+    QFont font;
+    font.setFamilies(QStringList{m_report.fontFamily} + kFallbackFamilies);
+    font.setPointSizeF(box.fontPoints);
+    font.setBold(box.bold);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.save();
+    painter.setClipRect(area);
+    const double inset = pixels(painter, kTextInset);
+    const Qt::Alignment vertical = box.alignment & Qt::AlignVertical_Mask ? Qt::Alignment() : Qt::AlignVCenter;
+    painter.drawText(area.adjusted(inset, 0, -inset, 0), int(box.alignment | vertical), text);
+    painter.restore();
+}
+
+void ReportRenderer::drawCode39(QPainter &painter, const TextBox &box, const QRectF &area,
+                                const QString &text) const
+{
+    const std::optional<Code39Bars> symbol = code39Bars(text);
+    if (!symbol)
+        return;
+    // The symbol fills the box's width; its text takes the bottom quarter.
+    const double textHeight = area.height() / 4;
+    const double scale = area.width() / symbol->width;
+    for (const Code39Bars::Bar &bar : symbol->bars)
+        painter.fillRect(QRectF(area.left() + bar.left * scale, area.top(), bar.width * scale,
+                                area.height() - textHeight),
+                         Qt::black);
+    TextBox caption = box;
+    caption.alignment = Qt::AlignHCenter;
+    caption.fontPoints = std::min(box.fontPoints, 8.0);
+    drawText(painter, caption, QRectF(area.left(), area.bottom() - textHeight, area.width(), textHeight), text);
+}
+
+void ReportRenderer::drawPicture(QPainter &painter, const QRectF &area, const QString &file)
+{
+    QImage picture(file);
+    if (picture.isNull())
+        return;
+    QSizeF size = QSizeF(picture.size()).scaled(area.size(), Qt::KeepAspectRatio);
+    // A small picture (a QR symbol) is enlarged here by whole pixels, so that no device
+    // smooths its modules into each other.
+    const int factor = int(std::ceil(size.width() / picture.width()));
+    if (factor > 1)
+        picture = picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QRectF target(QPointF(), size);
+    target.moveTopLeft(area.topLeft());
+    painter.drawImage(target, picture);
 }

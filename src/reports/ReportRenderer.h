@@ -3,6 +3,8 @@
 #include "reports/ReportData.h"
 #include "reports/ReportTemplate.h"
 
+#include <QPointF>
+
 class QPagedPaintDevice;
 class QPainter;
 struct ExpressionScope;
@@ -15,8 +17,8 @@ struct PagePlan {
 };
 
 // Draws a template with its data: the page header at the top of every page, one master
-// band per row of the master data set while the page has room, and the footer after
-// the last row (on a new page when it does not fit below it). Where the template's
+// band per row of the master data set while the page has room (in each of its columns),
+// and the footer after the last row (on a new page when it does not fit below it). Where the template's
 // font is not installed, or has no Chinese glyphs, "Liberation Sans" and "Droid Sans
 // Fallback" stand in.
 class ReportRenderer {
@@ -35,10 +37,15 @@ public:
 
 private:
     void planPages();
-    void drawBand(QPainter &painter, const Band &band, double top,
+    // How many master bands one column of a page holds.
+    qsizetype rowsPerColumn() const;
+    void drawBand(QPainter &painter, const Band &band, QPointF origin,
                   const ExpressionScope &scope) const;
-    void drawBox(QPainter &painter, const TextBox &box, double top,
+    void drawBox(QPainter &painter, const TextBox &box, QPointF origin,
                  const ExpressionScope &scope) const;
+    void drawText(QPainter &painter, const TextBox &box, const QRectF &area, const QString &text) const;
+    void drawCode39(QPainter &painter, const TextBox &box, const QRectF &area, const QString &text) const;
+    static void drawPicture(QPainter &painter, const QRectF &area, const QString &file);
 
     ReportTemplate m_report;
     ReportData m_data;

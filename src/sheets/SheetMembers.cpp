@@ -30,6 +30,13 @@ const QList<SheetMember> &sheetMembers()
          .columns = {column(u"商家名称", 20), column(u"电话号码", 20, kText),
                      column(u"联系人", 10), column(u"地址", 30), column(u"备注", 30)},
          .landscape = true},
+        {.window = QStringLiteral("TfrmArticle_Q"),
+         .layout = SheetLayout::Titled,
+         .titleText = QStringLiteral("物品信息"),
+         .columns = {column(u"物品编码", 12, kText), column(u"物品分类", 12), column(u"物品名称", 30),
+                     column(u"规格型号", 12), column(u"单位", 8), column(u"单价", 8), column(u"备注", 18),
+                     column(u"货位名称", 12)},
+         .landscape = true},
     };
     return members;
 }

@@ -142,6 +142,8 @@ QStringList indexStatements()
         statements << createIndex(QLatin1String(kind.header), QStringLiteral("theNum"));
         statements << createIndex(QLatin1String(kind.lines), QStringLiteral("theNum"));
         statements << createIndex(QLatin1String(kind.lines), QStringLiteral("AID"));
+        // Statistics and period reports select documents by date.
+        statements << createIndex(QLatin1String(kind.header), QStringLiteral("myDate"));
     }
     statements << createIndex(QStringLiteral("UWare"), QStringLiteral("AID,SID"), true)
                << createIndex(QStringLiteral("UWare"), QStringLiteral("SID"))

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <QVariantHash>
 #include <functional>
 #include <vector>
 
@@ -16,7 +17,7 @@ class QWidget;
 // packages and users are each one of these.
 
 struct MaintenanceField {
-    enum class Kind { Text, DepartmentList };
+    enum class Kind { Text, DepartmentList, CategoryList, PlaceList, Number };
     const char *column;  // column of the table
     const char *title;   // its alias in the query, the grid's title
     const char *label;   // the form's label
@@ -58,4 +59,12 @@ struct MaintenanceMember {
     std::function<void(AppServices &, const QString &oldName, const QString &newName)> afterUpdate;
     std::vector<MaintenanceAction> gridActions;
     QString closingMessage;  // shown whenever the window closes, when set
+    QString statement;       // the grid's query, when the one made from the fields won't do
+    // The key proposed by "新增" (a new item's code), when set.
+    std::function<QString(AppServices &)> proposeKey;
+    // Columns a new row gets besides the form's, with their values.
+    std::function<QVariantHash(AppServices &)> insertDefaults;
+    bool duplicateCheckOnModify = false; // a changed key is checked like a new one
+    // Statements with the row's ID bound that run before its delete, in one transaction.
+    QStringList deleteAlso;
 };

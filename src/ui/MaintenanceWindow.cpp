@@ -1,6 +1,7 @@
 #include "ui/MaintenanceWindow.h"
 
 #include "store/AppContext.h"
+#include "store/Numbers.h"
 #include "store/PinyinCode.h"
 #include "store/Schema.h"
 #include "store/TfrmDM.h"
@@ -16,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -33,6 +35,17 @@ int columnLength(const QString &table, const QString &column)
         }
     }
     return 0;
+}
+
+// The rows of a drop-down field, or nothing for a text field.
+std::unique_ptr<LookupModel> lookupRows(TfrmDM &dm, MaintenanceField::Kind kind)
+{
+    switch (kind) {
+    case MaintenanceField::Kind::DepartmentList: return dm.DBComDepartment();
+    case MaintenanceField::Kind::CategoryList: return dm.DBComAType();
+    case MaintenanceField::Kind::PlaceList: return dm.DBComSPlace();
+    default: return nullptr;
+    }
 }
 
 QToolButton *navigatorButton(const QString &glyph, const QString &hint)
@@ -89,14 +102,16 @@ QWidget *MaintenanceWindow::buildForm()
     for (const MaintenanceField &def : m_member.fields) {
         const QString column = QLatin1String(def.column);
         QWidget *editor = nullptr;
-        if (def.kind == MaintenanceField::Kind::DepartmentList) {
+        if (auto rows = lookupRows(m_services.dm, def.kind)) {
             auto *list = new LookupComboBox;
-            list->setLookup(m_services.dm.DBComDepartment());
+            list->setLookup(std::move(rows));
             editor = list;
         } else {
             auto *edit = new QLineEdit;
             if (const int length = columnLength(m_member.table, column))
                 edit->setMaxLength(length);
+            if (def.kind == MaintenanceField::Kind::Number)
+                edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*\\.?[0-9]*")), edit));
             editor = edit;
         }
         editor->setObjectName(column);
@@ -152,6 +167,8 @@ void MaintenanceWindow::Ref()
     QString statement = QStringLiteral("select %1 from %2").arg(columns.join(QLatin1Char(',')), m_member.table);
     if (!m_member.orderBy.isEmpty())
         statement += QStringLiteral(" order by ") + m_member.orderBy;
+    if (!m_member.statement.isEmpty())
+        statement = m_member.statement;
     QSqlQuery query = m_services.dm.select(statement);
     m_grid->load(query);
     m_grid->hideColumns(m_member.hiddenTitles + QStringList{QStringLiteral("ID")});
@@ -168,9 +185,22 @@ QWidget *MaintenanceWindow::field(const QString &column) const
 QString MaintenanceWindow::fieldText(const QString &column) const
 {
     QWidget *editor = m_fields.value(column);
-    if (auto *list = qobject_cast<LookupComboBox *>(editor))
-        return list->currentIndex() >= 0 ? list->currentText() : QString();
+    if (auto *list = qobject_cast<LookupComboBox *>(editor)) {
+        if (list->currentIndex() >= 0)
+            return list->currentText();
+        // A value the list no longer holds (its row was deleted) stays on a modified row.
+        return m_state == State::Modifying ? storedText(column) : QString();
+    }
     return static_cast<QLineEdit *>(editor)->text().trimmed();
+}
+
+QString MaintenanceWindow::storedText(const QString &column) const
+{
+    for (const MaintenanceField &def : m_member.fields) {
+        if (column == QLatin1String(def.column))
+            return m_grid->currentValue(QString::fromUtf8(def.title)).toString();
+    }
+    return {};
 }
 
 void MaintenanceWindow::setFieldText(const QString &column, const QString &text)
@@ -231,6 +261,8 @@ void MaintenanceWindow::ButNewClick()
     for (const MaintenanceField &def : m_member.fields)
         setFieldText(QLatin1String(def.column), QString());
     setState(State::Adding);
+    if (m_member.proposeKey)
+        setFieldText(m_member.keyColumn, m_member.proposeKey(m_services));
 }
 
 void MaintenanceWindow::ButMedClick()
@@ -260,7 +292,11 @@ void MaintenanceWindow::ButDelClick()
     if (!m_services.dialogs.question(this, QStringLiteral("确认要删除吗？该删除将不可恢复！"),
                                      QStringLiteral("删除")))
         return;
+    Transaction transaction(m_services.dm.database());
+    for (const QString &statement : m_member.deleteAlso)
+        m_services.dm.myESQL(statement, {currentId()});
     m_services.dm.myESQL(QStringLiteral("delete from %1 where ID=?").arg(m_member.table), {currentId()});
+    transaction.commit();
     m_grid->rows()->removeRow(m_grid->currentRowNumber());
     showCurrentRow();
 }
@@ -275,14 +311,35 @@ bool MaintenanceWindow::checkRequired()
             return false;
         }
     }
+    for (const MaintenanceField &def : m_member.fields) {
+        const QString column = QLatin1String(def.column);
+        if (def.kind == MaintenanceField::Kind::Number && !fieldText(column).isEmpty() && !parseNumber(fieldText(column))) {
+            m_services.dialogs.information(this, QString::fromUtf8(def.title) + QStringLiteral(" 不是有效的数字！"),
+                                           kProgramTitle);
+            m_fields.value(column)->setFocus();
+            return false;
+        }
+    }
     return true;
+}
+
+bool MaintenanceWindow::keyTaken(const QString &key, int exceptId)
+{
+    return m_services.dm.myRetCount(QStringLiteral("select ID from %1 Where %2=? and ID<>? limit 1")
+                                        .arg(m_member.table, m_member.keyColumn),
+                                    {key, exceptId}) > 0;
 }
 
 QVariantList MaintenanceWindow::fieldValues() const
 {
     QVariantList values;
-    for (const MaintenanceField &def : m_member.fields)
-        values << fieldText(QLatin1String(def.column));
+    for (const MaintenanceField &def : m_member.fields) {
+        const QString text = fieldText(QLatin1String(def.column));
+        if (def.kind == MaintenanceField::Kind::Number)
+            values << roundMoney(parseNumber(text).value_or(0));
+        else
+            values << text;
+    }
     if (m_member.hasPinyin)
         values << PinyinCode(fieldText(m_member.nameColumn));
     return values;
@@ -292,9 +349,7 @@ void MaintenanceWindow::ButSaveClick()
 {
     if (!checkRequired())
         return;
-    const QString key = fieldText(m_member.keyColumn);
-    if (m_services.dm.myRetCount(QStringLiteral("select * from %1 Where %2=?").arg(m_member.table, m_member.keyColumn),
-                                 {key}) > 0) {
+    if (keyTaken(fieldText(m_member.keyColumn), 0)) {
         m_services.dialogs.information(this, m_member.duplicateMessage, kProgramTitle);
         return;
     }
@@ -303,11 +358,19 @@ void MaintenanceWindow::ButSaveClick()
         columns << QLatin1String(def.column);
     if (m_member.hasPinyin)
         columns << QStringLiteral("thePY");
+    QVariantList values = fieldValues();
+    if (m_member.insertDefaults) {
+        const QVariantHash defaults = m_member.insertDefaults(m_services);
+        for (auto value = defaults.cbegin(); value != defaults.cend(); ++value) {
+            columns << value.key();
+            values << value.value();
+        }
+    }
 
     Transaction transaction(m_services.dm.database());
     m_services.dm.myESQL(QStringLiteral("insert into %1 (%2) values (%3)")
                              .arg(m_member.table, columns.join(QLatin1Char(',')), placeholders(columns.size())),
-                         fieldValues());
+                         values);
     if (m_member.afterInsert)
         m_member.afterInsert(m_services, fieldText(m_member.nameColumn));
     transaction.commit();
@@ -321,6 +384,11 @@ void MaintenanceWindow::ButSaveEditClick()
 {
     if (!checkRequired())
         return;
+    if (m_member.duplicateCheckOnModify && keyTaken(fieldText(m_member.keyColumn), currentId())) {
+        m_services.dialogs.information(this, m_member.duplicateMessage, kProgramTitle);
+        m_fields.value(m_member.keyColumn)->setFocus();
+        return;
+    }
     QStringList assignments;
     for (const MaintenanceField &def : m_member.fields)
         assignments << QLatin1String(def.column) + QStringLiteral("=?");

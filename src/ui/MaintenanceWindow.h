@@ -24,6 +24,10 @@ public:
     DataGrid *grid() const { return m_grid; }
     // The form's editor of a column: a QLineEdit, or a LookupComboBox for departments.
     QWidget *field(const QString &column) const;
+    // Reads the rows again and shows the current one.
+    void Ref();
+    // The ID of the grid's current row, 0 when the grid is empty.
+    int currentId() const;
 
 public Q_SLOTS:
     void ButNewClick();
@@ -38,15 +42,16 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Ref();
     void setState(State state);
     void showCurrentRow();
     QString fieldText(const QString &column) const;
+    // The current row's value of a column as the grid shows it.
+    QString storedText(const QString &column) const;
     void setFieldText(const QString &column, const QString &text);
     bool checkRequired();
     QVariantList fieldValues() const;
     QString currentName() const;
-    int currentId() const;
+    bool keyTaken(const QString &key, int exceptId);
     QWidget *buildForm();
     QWidget *buildButtons();
 

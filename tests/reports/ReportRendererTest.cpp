@@ -1,4 +1,5 @@
 // Page layout and geometry of the renderer, with the purchase-in template.
+#include "reports/Code39.h"
 #include "reports/DocumentTemplates.h"
 #include "reports/ReportRenderer.h"
 
@@ -81,6 +82,45 @@ TEST(ReportPages, RulesSitWhereTheTemplateMeasuresThem)
     EXPECT_FALSE(dark(60, 35.6));
     // The header fields at 10–15 mm are not boxed.
     EXPECT_FALSE(dark(10, 12.5));
+}
+
+} // namespace
+
+namespace {
+
+TEST(ReportColumns, BandsFillEachColumnThenTheNextPage)
+{
+    ReportTemplate report;
+    report.pageSize = QSizeF(210, 297);
+    report.margins = QMarginsF(0, 0, 0, 0);
+    report.columns = 3;
+    report.columnWidth = 69.33;
+    report.masterDataSet = "rows";
+    report.masterData.height = 29.7;
+    DataSet rows;
+    rows.columns = {"n"};
+    for (int i = 0; i < 31; ++i)
+        rows.rows.append(QVariantList{i});
+    ReportData data;
+    data.sets.insert("rows", rows);
+    const ReportRenderer renderer(report, data);
+    ASSERT_EQ(renderer.pages().size(), 2);
+    EXPECT_EQ(renderer.pages()[0].rowCount, 30);
+    EXPECT_EQ(renderer.pages()[1].firstRow, 30);
+    EXPECT_EQ(renderer.pages()[1].rowCount, 1);
+}
+
+TEST(ReportColumns, Code39TakesOnlyItsOwnCharacters)
+{
+    const struct { const char *text; bool encodable; } cases[] = {
+        {"2603150001", true}, {"AB-1 $/+%.", true}, {"ab-1", false}, {"编码1", false}, {"", false}, {"A*B", false},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(code39CanEncode(QString::fromUtf8(c.text)), c.encodable) << c.text;
+        EXPECT_EQ(code39Bars(QString::fromUtf8(c.text)).has_value(), c.encodable) << c.text;
+    }
+    // Start, ten characters and stop: 12 characters of five bars each.
+    EXPECT_EQ(code39Bars("2603150001")->bars.size(), 60);
 }
 
 } // namespace
