@@ -11,7 +11,7 @@ class QLineEdit;
 class TfrmDM;
 
 // The group "物品信息" of the item dialogs: code (Edit1), category (DBLookupComboBox1),
-// name (Edit2), specification (Edit3), unit (Edit4), price (Edit5, digits and one point),
+// name (Edit2), standard (Edit3), unit (Edit4), price (Edit5, digits and one point),
 // place (DBLookupComboBox2) and remark (Edit6).
 class ArticleForm : public QGroupBox {
     Q_OBJECT

@@ -7,7 +7,7 @@ class LookupComboBox;
 class QLineEdit;
 class QMenu;
 
-// "物品查询": items by category, name or initials, specification, remark, code and place;
+// "物品查询": items by category, name or initials, standard (model), remark, code and place;
 // exported as "物品信息"; labels of the listed items ("条码", "A4 条码") or of the current
 // one ("二维码"); after the first search a pop-up over the result reaches the item's
 // dialogs, pictures and file, and deletes items.

@@ -70,7 +70,7 @@ ListFilter supplierFilter()
             {QStringLiteral("MName"), QStringLiteral("UMerchant.thePY")}};
 }
 
-// Item code, category, name or initials, specification and remark: the last filters of
+// Item code, category, name or initials, standard (model) and remark: the last filters of
 // every list.
 QList<ListFilter> itemFilters(const QString &lines, const QString &codeCaption)
 {

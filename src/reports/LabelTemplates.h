@@ -7,7 +7,7 @@
 // frxDB_ZDY with the columns Code, Type, Name, Standard, Unit, Price and Picture (the
 // file of the QR symbol).
 
-// One 60 × 30 mm label per page: name, category, unit, specification, price and the
+// One 60 × 30 mm label per page: name, category, unit, standard (model), price and the
 // Code 39 symbol of the item code.
 ReportTemplate frxR_TM();
 // The same labels on A4, three columns of ten.

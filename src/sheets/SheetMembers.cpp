@@ -26,7 +26,7 @@ SheetMember overviewMember(const char16_t *window, const char16_t *titleText,
             .landscape = true};
 }
 
-// Item code, category, name, specification, unit and price: the middle of every list.
+// Item code, category, name, standard (model), unit and price: the middle of every list.
 QList<SheetColumn> itemColumns(double standardWidth = 10)
 {
     return {column(u"物品编码", 10, kText), column(u"物品分类", 8), column(u"物品名称", 20),
