@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class LookupComboBox;
+class ArticleForm;
 class QLineEdit;
 
 // "物品录入": creates a catalogue item on the spot when a document's lookup finds none.
@@ -26,7 +26,6 @@ public Q_SLOTS:
 
 private:
     AppServices m_services;
-    LookupComboBox *m_category;
-    LookupComboBox *m_place;
+    ArticleForm *m_form;
     Item m_item;
 };

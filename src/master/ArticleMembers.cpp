@@ -1,6 +1,6 @@
 #include "master/ArticleMembers.h"
 
-#include "master/ArticleRules.h"
+#include "store/ArticleRules.h"
 #include "store/AppContext.h"
 #include "store/ArticleCode.h"
 #include "ui/AppServices.h"

@@ -1,6 +1,6 @@
 #include "master/TfrmAPY.h"
 
-#include "master/ArticleForm.h"
+#include "ui/ArticleForm.h"
 #include "store/AppContext.h"
 #include "ui/Dialogs.h"
 

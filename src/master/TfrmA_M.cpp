@@ -1,6 +1,6 @@
 #include "master/TfrmA_M.h"
 
-#include "master/ArticleForm.h"
+#include "ui/ArticleForm.h"
 #include "store/AppContext.h"
 #include "store/TfrmDM.h"
 #include "ui/Dialogs.h"

@@ -2,7 +2,7 @@
 
 #include "labels/ItemLabels.h"
 #include "master/ArticleFilter.h"
-#include "master/ArticleRules.h"
+#include "store/ArticleRules.h"
 #include "master/TfrmA_M.h"
 #include "master/TfrmA_YJ.h"
 #include "master/TfrmAPY.h"

@@ -1,6 +1,6 @@
 // The item rules and the dialogs other windows open on one item.
-#include "master/ArticleForm.h"
-#include "master/ArticleRules.h"
+#include "ui/ArticleForm.h"
+#include "store/ArticleRules.h"
 #include "master/TfrmA_M.h"
 #include "master/TfrmA_YJ.h"
 #include "master/TfrmAPY.h"

@@ -1,4 +1,4 @@
-#include "master/ArticleRules.h"
+#include "store/ArticleRules.h"
 
 #include "store/DatabaseError.h"
 #include "store/Numbers.h"

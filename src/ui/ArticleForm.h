@@ -1,6 +1,6 @@
 #pragma once
 
-#include "master/ArticleRules.h"
+#include "store/ArticleRules.h"
 
 #include <QGroupBox>
 #include <functional>
@@ -20,6 +20,8 @@ public:
 
     // Fills the fields from item `id`; they stay empty when it is not found.
     bool load(int id);
+    // Sets the code box only: a new item's proposed or typed code.
+    void setCode(const QString &code);
     // The fields as typed. A category or place the lists no longer hold (it was
     // deleted) keeps the item's stored value unless the user chose another.
     ArticleFields fields() const;

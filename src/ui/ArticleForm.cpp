@@ -1,4 +1,4 @@
-#include "master/ArticleForm.h"
+#include "ui/ArticleForm.h"
 
 #include "store/TfrmDM.h"
 #include "ui/LookupComboBox.h"
@@ -69,6 +69,11 @@ bool ArticleForm::load(int id)
     m_place->setKeyValue(item->place);
     m_remark->setText(item->remark);
     return true;
+}
+
+void ArticleForm::setCode(const QString &code)
+{
+    m_code->setText(code);
 }
 
 ArticleFields ArticleForm::fields() const
