@@ -8,8 +8,9 @@
 
 class LineGridModel;
 
-// What the saves of the return, transfer, request and surplus documents share: their
-// lines hold the item ID in cell 9 and count only when it is there.
+// What the saves of the documents share: the cells every line has (code … remark) and
+// the reading of them. The return, transfer, request and surplus lines hold the item ID
+// in cell 9 and count only when it is there.
 namespace DocumentLines {
 
 enum Column { Code = 1, Name, Standard, Unit, Price, Quantity, Amount, Remark, ItemId };

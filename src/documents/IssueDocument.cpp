@@ -13,7 +13,9 @@ namespace IssueDocument {
 
 namespace {
 
-const QString kGrid = QStringLiteral("StringGrid1");
+using DocumentLines::cellNumber;
+using DocumentLines::kGrid;
+using DocumentLines::lineLabel;
 const QString kStorage = QStringLiteral("DBLookupComboBox1");
 
 HeaderCheck storageCheck(const QString &message = QStringLiteral("出库仓库 不能为空！请选择 出库仓库！"))
@@ -31,28 +33,18 @@ bool holdsItem(const Kind &kind, const LineGridModel &lines, int line)
     return !lines.cell(line, kind.columns.itemId).isEmpty();
 }
 
-QString label(const LineGridModel &lines, int line)
-{
-    return lines.cell(line, Code) + QLatin1Char(' ') + lines.cell(line, Name);
-}
-
-double number(const LineGridModel &lines, int line, int column)
-{
-    return roundMoney(parseNumber(lines.cell(line, column)).value_or(0));
-}
-
 // Quantity, price and loan days must be numbers before anything is compared or written.
 std::optional<DocumentRefusal> checkNumbers(const Kind &kind, const LineGridModel &lines, int line)
 {
     if (!parseNumber(lines.cell(line, Quantity)))
-        return DocumentRefusal{label(lines, line) + QStringLiteral(" 数量不是有效的数字！"), kGrid};
+        return DocumentRefusal{lineLabel(lines, line) + QStringLiteral(" 数量不是有效的数字！"), kGrid};
     const QString price = lines.cell(line, Price);
     if (!price.isEmpty() && !parseNumber(price))
-        return DocumentRefusal{label(lines, line) + QStringLiteral(" 单价不是有效的数字！"), kGrid};
+        return DocumentRefusal{lineLabel(lines, line) + QStringLiteral(" 单价不是有效的数字！"), kGrid};
     if (kind.columns.loanDays >= 0) {
         const QString days = lines.cell(line, kind.columns.loanDays);
         if (!days.isEmpty() && !parseWholeNumber(days))
-            return DocumentRefusal{label(lines, line) + QStringLiteral(" 归还天数不是有效的数字！"), kGrid};
+            return DocumentRefusal{lineLabel(lines, line) + QStringLiteral(" 归还天数不是有效的数字！"), kGrid};
     }
     return std::nullopt;
 }
@@ -61,7 +53,7 @@ std::optional<DocumentRefusal> checkQuantities(const Kind &kind, const LineGridM
 {
     for (int line = 1; line <= LineGridModel::kLines; ++line) {
         if (holdsItem(kind, lines, line) && *parseNumber(lines.cell(line, Quantity)) <= 0)
-            return DocumentRefusal{label(lines, line) + QStringLiteral(" 数量不能小于或等于0！"), kGrid};
+            return DocumentRefusal{lineLabel(lines, line) + QStringLiteral(" 数量不能小于或等于0！"), kGrid};
     }
     return std::nullopt;
 }
@@ -84,7 +76,7 @@ std::optional<DocumentRefusal> checkStock(AppServices &services, const Kind &kin
         const QString item = lines.cell(line, kind.columns.itemId);
         const double balance = services.dm.myRetKCCount(header.storageId, item).toDouble();
         if (roundMoney(wanted.value(item)) > balance)
-            return DocumentRefusal{label(lines, line) + kind.stockMessage, kGrid};
+            return DocumentRefusal{lineLabel(lines, line) + kind.stockMessage, kGrid};
     }
     return std::nullopt;
 }
@@ -255,10 +247,10 @@ QString save(AppServices &services, const Kind &kind, const Header &header, cons
         values.number = num;
         values.itemId = lines.cell(line, kind.columns.itemId).toInt();
         values.storageId = header.storageId.toInt();
-        values.quantity = number(lines, line, Quantity);
+        values.quantity = cellNumber(lines, line, Quantity);
         values.remark = lines.cell(line, Remark);
         values.myID = ++saved;
-        values.price = number(lines, line, Price);
+        values.price = cellNumber(lines, line, Price);
         if (kind.columns.loanDays >= 0)
             values.loanDays = parseWholeNumber(lines.cell(line, kind.columns.loanDays)).value_or(0);
         const QString item = lines.cell(line, kind.columns.itemId);

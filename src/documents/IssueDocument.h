@@ -1,5 +1,6 @@
 #pragma once
 
+#include "documents/DocumentLines.h"
 #include "documents/DocumentRefusal.h"
 #include "ui/AppServices.h"
 
@@ -16,7 +17,7 @@ class LineGridModel;
 // counts when it holds an item ID. Checks and writes are plain functions over a Kind.
 namespace IssueDocument {
 
-enum Column { Code = 1, Name, Standard, Unit, Price, Quantity, Amount, Remark };
+using enum DocumentLines::Column;
 
 // Where a kind keeps its hidden cells (-1: the kind has none).
 struct Columns {
